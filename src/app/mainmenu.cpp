@@ -1,0 +1,125 @@
+#include "mainmenu.h"
+
+#include "document/mydocument.h"
+#include "platform/qt/documentcontroller.h"
+#include "platform/qt/qtmenuitem.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+namespace lanternreel {
+
+MainMenu::MainMenu(DocumentController &controller, QObject *parent)
+    : QObject(parent)
+    , m_controller(controller)
+{
+    QAction *newShow = addAction(tr("&File"), tr("&New"), QKeySequence::New);
+    connect(newShow, &QAction::triggered, this,
+            [this] { m_controller.openUntitledDocumentAndDisplay(); });
+    QAction *close = addAction(tr("&File"), tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(close, &QAction::triggered, this, [this] {
+        if (Document *document = m_controller.currentDocument())
+            m_controller.closeDocument(document);
+    });
+    m_documentActions.append(close);
+    QAction *quit = addAction(tr("&File"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+    connect(quit, &QAction::triggered, this, [this] {
+        if (m_controller.closeAll())
+            QApplication::quit();
+    });
+
+    m_loop = addAction(tr("Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    addToggle(m_loop, &MyDocument::loopPlayback);
+    m_random = addAction(tr("Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    addToggle(m_random, &MyDocument::randomizeSlides);
+    addCommand(tr("Slideshow"), tr("Remove Current Image"), QKeySequence(Qt::Key_Delete),
+               &MyDocument::removeCurrentImage);
+    addCommand(tr("Slideshow"), tr("Remove All Images"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MyDocument::removeAllImages);
+
+    connect(&m_controller, &DocumentController::currentDocumentChanged, this,
+            &MainMenu::updateEnabled);
+    updateEnabled();
+}
+
+QAction *MainMenu::addAction(const QString &menu, const QString &title,
+                             const QKeySequence &shortcut)
+{
+    auto *action = new QAction(title, this);
+    action->setShortcut(shortcut);
+    auto it = std::find_if(m_menus.begin(), m_menus.end(),
+                           [&](const auto &entry) { return entry.first == menu; });
+    if (it == m_menus.end())
+        m_menus.append({menu, {action}});
+    else
+        it->second.append(action);
+    return action;
+}
+
+QAction *MainMenu::addCommand(const QString &menu, const QString &title,
+                              const QKeySequence &shortcut, void (MyDocument::*command)())
+{
+    QAction *action = addAction(menu, title, shortcut);
+    connect(action, &QAction::triggered, this, [this, command] {
+        if (MyDocument *document = currentDocument())
+            (document->*command)();
+    });
+    m_documentActions.append(action);
+    return action;
+}
+
+// The item's state is the command's to change: Qt has already flipped the check mark when
+// `triggered` arrives, so it is put back first and the document then decides.
+void MainMenu::addToggle(QAction *action, void (MyDocument::*command)(MenuItem &))
+{
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
+        {
+            const QSignalBlocker blocker(action);
+            action->setChecked(!checked);
+        }
+        if (MyDocument *document = currentDocument()) {
+            QtMenuItem item(action);
+            (document->*command)(item);
+        }
+    });
+    m_documentActions.append(action);
+}
+
+QAction *MainMenu::itemWithTitle(const QString &menuTitle, const QString &itemTitle) const
+{
+    for (const auto &[title, actions] : m_menus) {
+        if (QString(title).remove(QLatin1Char('&')) != menuTitle)
+            continue;
+        for (QAction *action : actions) {
+            if (action->text().remove(QLatin1Char('&')) == itemTitle)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+void MainMenu::installInto(DocumentWindow *window)
+{
+    QMenuBar *bar = window->menuBar();
+    for (const auto &[title, actions] : m_menus) {
+        QMenu *menu = bar->addMenu(title);
+        for (QAction *action : actions)
+            menu->addAction(action);
+    }
+}
+
+MyDocument *MainMenu::currentDocument() const
+{
+    return qobject_cast<MyDocument *>(m_controller.currentDocument());
+}
+
+void MainMenu::updateEnabled()
+{
+    const bool haveDocument = currentDocument() != nullptr;
+    for (QAction *action : m_documentActions)
+        action->setEnabled(haveDocument);
+}
+
+} // namespace lanternreel

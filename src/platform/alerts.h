@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace lanternreel {
+
+// The user-facing failure channel: a short system sound, and a modal alert with a message text,
+// an informative text and the single button "OK".
+class Alerts
+{
+public:
+    virtual ~Alerts() = default;
+    virtual void beep() = 0;
+    // Returns when the user has pressed "OK".
+    virtual void alert(const QString &messageText, const QString &informativeText) = 0;
+};
+
+} // namespace lanternreel

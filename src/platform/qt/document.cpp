@@ -1,0 +1,46 @@
+#include "document.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+
+namespace lanternreel {
+
+DocumentWindow::DocumentWindow(QWidget *parent)
+    : QMainWindow(parent)
+{
+}
+
+void DocumentWindow::closeEvent(QCloseEvent *event)
+{
+    // The framework decides, and deletes the window with its document when it closes.
+    event->ignore();
+    emit closeRequested();
+}
+
+Document::Document() = default;
+
+Document::~Document()
+{
+    // The window may be closing from inside its own event handler: let it go once that returns.
+    if (m_window) {
+        m_window->hide();
+        m_window->deleteLater();
+    }
+}
+
+void Document::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+}
+
+QString Document::displayName() const
+{
+    if (m_fileName.isEmpty())
+        return QStringLiteral("Untitled");
+    // The last dot of the last path component and what follows it go.
+    const QString last = QFileInfo(m_fileName).fileName();
+    const qsizetype dot = last.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? last.left(dot) : last;
+}
+
+} // namespace lanternreel

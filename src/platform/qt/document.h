@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+namespace lanternreel {
+
+class DocumentController;
+
+// The window of one document. Closing it asks the document framework, which closes the document.
+class DocumentWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit DocumentWindow(QWidget *parent = nullptr);
+
+signals:
+    void closeRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// The framework's side of one open document: its file, its window, its place among the open
+// documents. A subclass supplies the window's layout and the document's content.
+class Document : public QObject
+{
+    Q_OBJECT
+
+public:
+    Document();
+    ~Document() override;
+
+    // The path of the document's file; empty while it has never been saved or opened.
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName);
+    // The file's name without folders and extension, or "Untitled".
+    QString displayName() const;
+
+    // The name of the layout the document's window is made from.
+    virtual QString windowNibName() const = 0;
+    DocumentWindow *window() const { return m_window; }
+
+protected:
+    friend class DocumentController;
+    // Makes the window from the layout named by windowNibName(); the framework then calls
+    // windowControllerDidLoadNib().
+    virtual void loadWindow(DocumentWindow *window) = 0;
+    virtual void windowControllerDidLoadNib() {}
+
+private:
+    QString m_fileName;
+    QPointer<DocumentWindow> m_window;
+};
+
+} // namespace lanternreel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/alerts.h"
+
+namespace lanternreel {
+
+class QtAlerts : public Alerts
+{
+public:
+    void beep() override;
+    void alert(const QString &messageText, const QString &informativeText) override;
+};
+
+} // namespace lanternreel

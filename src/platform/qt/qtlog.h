@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/log.h"
+
+namespace lanternreel {
+
+class QtLog : public Log
+{
+public:
+    void log(const QString &line) override;
+    void out(const QString &line) override;
+};
+
+} // namespace lanternreel

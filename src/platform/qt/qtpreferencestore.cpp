@@ -1,0 +1,28 @@
+#include "qtpreferencestore.h"
+
+namespace lanternreel {
+
+QtPreferenceStore::QtPreferenceStore()
+    : m_settings(QStringLiteral("Lanternreel"), QStringLiteral("Lanternreel"))
+{
+}
+
+void QtPreferenceStore::registerDefaults(const QVariantMap &defaults)
+{
+    for (auto it = defaults.begin(); it != defaults.end(); ++it)
+        m_defaults.insert(it.key(), it.value());
+}
+
+QVariant QtPreferenceStore::value(const QString &key) const
+{
+    if (m_settings.contains(key))
+        return m_settings.value(key);
+    return m_defaults.value(key);
+}
+
+void QtPreferenceStore::setValue(const QString &key, const QVariant &value)
+{
+    m_settings.setValue(key, value);
+}
+
+} // namespace lanternreel

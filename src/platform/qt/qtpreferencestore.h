@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/preferencestore.h"
+
+#include <QSettings>
+
+namespace lanternreel {
+
+// QSettings under the organisation and application "Lanternreel".
+class QtPreferenceStore : public PreferenceStore
+{
+public:
+    QtPreferenceStore();
+    void registerDefaults(const QVariantMap &defaults) override;
+    QVariant value(const QString &key) const override;
+    void setValue(const QString &key, const QVariant &value) override;
+
+private:
+    QSettings m_settings;
+    QVariantMap m_defaults;
+};
+
+} // namespace lanternreel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/services.h"
+#include "qtalerts.h"
+#include "qtlog.h"
+#include "qtpreferencestore.h"
+#include "qttimers.h"
+
+namespace lanternreel {
+
+// The real platform services of the running application.
+class QtServices
+{
+public:
+    QtServices()
+    {
+        m_services.alerts = &m_alerts;
+        m_services.log = &m_log;
+        m_services.preferences = &m_preferences;
+        m_services.timers = &m_timers;
+    }
+    QtServices(const QtServices &) = delete;
+    QtServices &operator=(const QtServices &) = delete;
+
+    const Services &services() const { return m_services; }
+
+private:
+    QtAlerts m_alerts;
+    QtLog m_log;
+    QtPreferenceStore m_preferences;
+    QtTimers m_timers;
+    Services m_services;
+};
+
+} // namespace lanternreel

@@ -1,0 +1,69 @@
+#include "slide.h"
+
+#include "imagecodec.h"
+
+#include <QBuffer>
+
+#include <algorithm>
+
+namespace lanternreel {
+
+SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
+{
+    const auto info = probeImage(encoded);
+    if (!info)
+        return nullptr;
+    return std::make_shared<const Slide>(Private{}, name, encoded, info->size);
+}
+
+SlidePtr Slide::fromImage(const QString &name, const QImage &image)
+{
+    if (image.isNull())
+        return nullptr;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG", 100);
+    return std::make_shared<const Slide>(Private{}, name, bytes, image.size());
+}
+
+Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size)
+    : m_name(name)
+    , m_encoded(encoded)
+    , m_size(size)
+{
+}
+
+QImage Slide::pixels(QSize target) const
+{
+    if (!target.isValid() || target.isEmpty())
+        target = m_size;
+    {
+        std::lock_guard lock(m_cacheMutex);
+        auto hit = std::find_if(m_cache.begin(), m_cache.end(),
+                                [&](const QImage &image) { return image.size() == target; });
+        if (hit != m_cache.end()) {
+            QImage image = *hit;
+            m_cache.erase(hit);
+            m_cache.push_back(image);
+            return image;
+        }
+    }
+    QImage image = decodeImage(m_encoded, target);
+    if (image.isNull())
+        return image;
+    std::lock_guard lock(m_cacheMutex);
+    if (m_cache.size() >= CacheSize)
+        m_cache.erase(m_cache.begin());
+    m_cache.push_back(image);
+    return image;
+}
+
+bool Slide::hasPixels(QSize target) const
+{
+    std::lock_guard lock(m_cacheMutex);
+    return std::any_of(m_cache.begin(), m_cache.end(),
+                       [&](const QImage &image) { return image.size() == target; });
+}
+
+} // namespace lanternreel

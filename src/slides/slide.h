@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace lanternreel {
+
+class Slide;
+using SlidePtr = std::shared_ptr<const Slide>;
+
+// One picture of a show with its name. A slide is shared and never changes: the slide list, the
+// random order and the views hold the same object. It keeps the picture's encoded bytes (for a
+// JPEG, the file itself) and hands out pixels decoded at the size asked for, keeping only the
+// last few sizes, so that the full-size pixels of every slide are never held at once.
+class Slide
+{
+    struct Private
+    {
+    };
+
+public:
+    // From a picture file's bytes; nullptr when the header is not a picture this program reads.
+    static SlidePtr fromEncoded(const QString &name, const QByteArray &encoded);
+    // From pixels in memory, kept losslessly (as PNG). A null image gives nullptr.
+    static SlidePtr fromImage(const QString &name, const QImage &image);
+
+    Slide(Private, const QString &name, const QByteArray &encoded, QSize size);
+
+    // The file name it came from, extension included. A null string means "no name".
+    const QString &name() const { return m_name; }
+    bool hasName() const { return !m_name.isNull(); }
+    // Upright size in pixels; one pixel counts as one point.
+    QSize size() const { return m_size; }
+    const QByteArray &encoded() const { return m_encoded; }
+
+    // Pixels at exactly `target` (full size when `target` is not valid). Safe to call from any
+    // thread. A null image when the bytes no longer decode.
+    QImage pixels(QSize target = {}) const;
+    // Whether pixels at `target` are at hand without decoding.
+    bool hasPixels(QSize target) const;
+
+private:
+    static constexpr std::size_t CacheSize = 3;
+
+    QString m_name;
+    QByteArray m_encoded;
+    QSize m_size;
+
+    mutable std::mutex m_cacheMutex;
+    mutable std::vector<QImage> m_cache; // most recent last
+};
+
+} // namespace lanternreel

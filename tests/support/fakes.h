@@ -1,0 +1,137 @@
+#pragma once
+
+#include "platform/alerts.h"
+#include "platform/log.h"
+#include "platform/menuitem.h"
+#include "platform/preferencestore.h"
+#include "platform/services.h"
+#include "platform/timers.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace lanternreel::testing {
+
+struct RecordedAlert
+{
+    QString messageText;
+    QString informativeText;
+};
+
+class FakeAlerts : public Alerts
+{
+public:
+    void beep() override { ++beeps; }
+    void alert(const QString &messageText, const QString &informativeText) override
+    {
+        alerts.push_back({messageText, informativeText});
+        if (onAlert)
+            onAlert();
+    }
+
+    int beeps = 0;
+    std::vector<RecordedAlert> alerts;
+    // Runs while the alert is "up", as a modal alert would let the user act.
+    std::function<void()> onAlert;
+};
+
+class FakeLog : public Log
+{
+public:
+    void log(const QString &line) override { logLines.append(line); }
+    void out(const QString &line) override { outLines.append(line); }
+
+    QStringList logLines;
+    QStringList outLines;
+};
+
+class FakePreferenceStore : public PreferenceStore
+{
+public:
+    void registerDefaults(const QVariantMap &defaults) override
+    {
+        for (auto it = defaults.begin(); it != defaults.end(); ++it)
+            registered.insert(it.key(), it.value());
+    }
+    QVariant value(const QString &key) const override
+    {
+        return stored.contains(key) ? stored.value(key) : registered.value(key);
+    }
+    void setValue(const QString &key, const QVariant &value) override { stored.insert(key, value); }
+
+    QVariantMap registered;
+    QVariantMap stored;
+};
+
+// A clock the test moves by hand. Timers fire only from advance().
+class FakeTimers : public Timers
+{
+public:
+    std::unique_ptr<RepeatingTimer> scheduleRepeating(int seconds,
+                                                      std::function<void()> action) override;
+    // Moves the clock on, firing every due timer in time order.
+    void advance(double seconds);
+    double now() const { return m_now; }
+    // Timers scheduled and not yet invalidated or destroyed.
+    int activeCount() const;
+    int scheduledCount() const { return m_scheduled; }
+    // Seconds until the next timer fires; negative when none is active.
+    double secondsToNextFire() const;
+    int lastInterval() const { return m_lastInterval; }
+
+private:
+    struct Entry
+    {
+        int interval = 0;
+        double due = 0;
+        bool active = true;
+        std::function<void()> action;
+    };
+    class Handle;
+    double m_now = 0;
+    int m_scheduled = 0;
+    int m_lastInterval = 0;
+    std::vector<std::shared_ptr<Entry>> m_entries;
+};
+
+class FakeMenuItem : public MenuItem
+{
+public:
+    explicit FakeMenuItem(int initial = 0)
+        : value(initial)
+    {
+    }
+    int state() const override { return value; }
+    void setState(int state) override { value = state; }
+    int value;
+};
+
+// Every fake, wired into one Services bundle.
+class FakeServices
+{
+public:
+    FakeServices()
+    {
+        bundle.alerts = &alerts;
+        bundle.log = &log;
+        bundle.preferences = &preferences;
+        bundle.timers = &timers;
+    }
+    FakeServices(const FakeServices &) = delete;
+    FakeServices &operator=(const FakeServices &) = delete;
+
+    const Services &services() const { return bundle; }
+
+    FakeAlerts alerts;
+    FakeLog log;
+    FakePreferenceStore preferences;
+    FakeTimers timers;
+    Services bundle;
+};
+
+} // namespace lanternreel::testing

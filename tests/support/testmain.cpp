@@ -1,0 +1,24 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#ifndef LANTERNREEL_TEST_KIND_UNIT
+#include <QApplication>
+#endif
+
+#include <memory>
+
+// Test flags are read before any application object exists, so that --gtest_list_tests works
+// without a display.
+int main(int argc, char **argv)
+{
+    ::testing::InitGoogleMock(&argc, argv);
+    if (GTEST_FLAG_GET(list_tests))
+        return RUN_ALL_TESTS();
+#ifdef LANTERNREEL_TEST_KIND_UNIT
+    QCoreApplication app(argc, argv);
+#else
+    QApplication app(argc, argv);
+#endif
+    return RUN_ALL_TESTS();
+}
