@@ -3,8 +3,13 @@
 namespace lanternreel {
 
 class Alerts;
+class Display;
+class ImportProgress;
 class Log;
+class MediaLength;
+class OpenPanels;
 class PreferenceStore;
+class SoundFactory;
 class Timers;
 
 // The platform services one show works with. The pointers are not owned: the application (or a
@@ -15,6 +20,11 @@ struct Services
     Log *log = nullptr;
     PreferenceStore *preferences = nullptr;
     Timers *timers = nullptr;
+    OpenPanels *openPanels = nullptr;
+    SoundFactory *sounds = nullptr;          // playing sound files
+    MediaLength *mediaLength = nullptr;      // how long a sound file plays
+    ImportProgress *importProgress = nullptr; // the window shown while images import
+    Display *display = nullptr;              // the screen a full-screen show takes
 };
 
 } // namespace lanternreel

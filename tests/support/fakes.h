@@ -3,6 +3,7 @@
 #include "platform/alerts.h"
 #include "platform/log.h"
 #include "platform/menuitem.h"
+#include "platform/openpanels.h"
 #include "platform/preferencestore.h"
 #include "platform/services.h"
 #include "platform/timers.h"
@@ -111,6 +112,37 @@ public:
     int value;
 };
 
+// Answers each chooser from a script: the next queued answer, or "cancelled" when none is left.
+class FakeOpenPanels : public OpenPanels
+{
+public:
+    std::optional<QStringList> chooseImages(const QStringList &extensions) override
+    {
+        lastImageExtensions = extensions;
+        return next(imageAnswers);
+    }
+    std::optional<QStringList> chooseSounds(const QStringList &extensions) override
+    {
+        lastSoundExtensions = extensions;
+        return next(soundAnswers);
+    }
+
+    std::vector<std::optional<QStringList>> imageAnswers;
+    std::vector<std::optional<QStringList>> soundAnswers;
+    QStringList lastImageExtensions;
+    QStringList lastSoundExtensions;
+
+private:
+    static std::optional<QStringList> next(std::vector<std::optional<QStringList>> &answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+};
+
 // Every fake, wired into one Services bundle.
 class FakeServices
 {
@@ -121,6 +153,7 @@ public:
         bundle.log = &log;
         bundle.preferences = &preferences;
         bundle.timers = &timers;
+        bundle.openPanels = &openPanels;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -131,6 +164,7 @@ public:
     FakeLog log;
     FakePreferenceStore preferences;
     FakeTimers timers;
+    FakeOpenPanels openPanels;
     Services bundle;
 };
 

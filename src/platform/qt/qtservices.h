@@ -3,6 +3,7 @@
 #include "platform/services.h"
 #include "qtalerts.h"
 #include "qtlog.h"
+#include "qtopenpanels.h"
 #include "qtpreferencestore.h"
 #include "qttimers.h"
 
@@ -18,6 +19,7 @@ public:
         m_services.log = &m_log;
         m_services.preferences = &m_preferences;
         m_services.timers = &m_timers;
+        m_services.openPanels = &m_openPanels;
     }
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -29,6 +31,7 @@ private:
     QtLog m_log;
     QtPreferenceStore m_preferences;
     QtTimers m_timers;
+    QtOpenPanels m_openPanels;
     Services m_services;
 };
 

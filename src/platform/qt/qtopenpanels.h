@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/openpanels.h"
+
+namespace lanternreel {
+
+class QtOpenPanels : public OpenPanels
+{
+public:
+    std::optional<QStringList> chooseImages(const QStringList &extensions) override;
+    std::optional<QStringList> chooseSounds(const QStringList &extensions) override;
+};
+
+} // namespace lanternreel
