@@ -1,8 +1,8 @@
-# lanternreel_add_test(NAME <name> KIND unit|widget|e2e SOURCES <files...>
+# lanternreel_add_test(NAME <name> KIND unit|widget|e2e (SOURCES <files...> | SCRIPT <file>)
 #                      [LIBS <targets...>] [TIMEOUT <seconds>] [ENV <VAR=value...>])
 #
-# Builds one GoogleTest executable and registers it with CTest, with a timeout and the
-# environment its kind needs:
+# Builds one GoogleTest executable from SOURCES, or takes an e2e shell SCRIPT, and registers it
+# with CTest, with a timeout and the environment its kind needs:
 #   unit   - no window system; QCoreApplication.
 #   widget - QApplication on the offscreen platform with one 1920x1080 screen.
 #   e2e    - the real program under Xvfb; the test drives it itself.
@@ -13,16 +13,24 @@ find_package(GTest REQUIRED)
 set(LANTERNREEL_OFFSCREEN_CONFIG ${PROJECT_SOURCE_DIR}/tests/support/offscreen-1920x1080.json)
 
 function(lanternreel_add_test)
-  cmake_parse_arguments(T "" "NAME;KIND;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;KIND;TIMEOUT;SCRIPT" "SOURCES;LIBS;ENV" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
-  add_executable(${T_NAME} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/testmain.cpp)
-  target_link_libraries(${T_NAME} PRIVATE lanternreel_test_support ${T_LIBS} GTest::gtest GTest::gmock)
-  if(T_KIND STREQUAL "unit")
-    target_compile_definitions(${T_NAME} PRIVATE LANTERNREEL_TEST_KIND_UNIT)
+  if(T_SCRIPT)
+    # A private X server with a window manager, around a script that drives the real program.
+    add_test(NAME ${T_NAME}
+      COMMAND xvfb-run -a -s "-screen 0 1280x800x24"
+              bash ${PROJECT_SOURCE_DIR}/tests/e2e/run-with-wm.sh
+              ${CMAKE_CURRENT_SOURCE_DIR}/${T_SCRIPT} $<TARGET_FILE:lanternreel>)
+  else()
+    add_executable(${T_NAME} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/testmain.cpp)
+    target_link_libraries(${T_NAME} PRIVATE lanternreel_test_support ${T_LIBS} GTest::gtest GTest::gmock)
+    if(T_KIND STREQUAL "unit")
+      target_compile_definitions(${T_NAME} PRIVATE LANTERNREEL_TEST_KIND_UNIT)
+    endif()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   endif()
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set(env
     "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}.config"
     "LANTERNREEL_SOURCE_DIR=${PROJECT_SOURCE_DIR}"

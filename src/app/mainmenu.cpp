@@ -29,13 +29,13 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
             QApplication::quit();
     });
 
-    m_loop = addAction(tr("Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_loop = addAction(tr("&Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);
-    m_random = addAction(tr("Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_random = addAction(tr("&Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));
     addToggle(m_random, &MyDocument::randomizeSlides);
-    addCommand(tr("Slideshow"), tr("Remove Current Image"), QKeySequence(Qt::Key_Delete),
+    addCommand(tr("&Slideshow"), tr("Remove Current Image"), QKeySequence(Qt::Key_Delete),
                &MyDocument::removeCurrentImage);
-    addCommand(tr("Slideshow"), tr("Remove All Images"),
+    addCommand(tr("&Slideshow"), tr("Remove All Images"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MyDocument::removeAllImages);
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,

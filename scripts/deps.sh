@@ -1,0 +1,33 @@
+# Debian packages the project needs, and a function that installs the missing ones.
+# Sourced by scripts/run and scripts/test.
+
+# To build and to run the program.
+LANTERNREEL_RUN_PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libavformat-dev libturbojpeg0-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
+  qt6-image-formats-plugins qt6-wayland
+)
+
+# Further, to build and run the tests and benchmarks headless.
+LANTERNREEL_TEST_PACKAGES=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  dbus xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils
+)
+
+# lanternreel_install PACKAGE... : installs what is not installed yet; quick when all are there.
+lanternreel_install() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
