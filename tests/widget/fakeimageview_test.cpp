@@ -209,6 +209,8 @@ TEST_F(FakeImageViewTest, RepaintAtTheSameSizeDoesNotDecodeAgain)
         slide->pixels(QSize(side, side));
     ASSERT_FALSE(slide->hasPixels(drawn));
 
+    // Handing the view the picture it already shows is no reason to scale it again either.
+    view.setImage(slide);
     const QImage again = rendered(view);
     EXPECT_FALSE(slide->hasPixels(drawn));
     EXPECT_TRUE(showsPictureExactlyAt(again, QRectF(0, 81.5, 490, 245)));
@@ -227,4 +229,25 @@ TEST_F(FakeImageViewTest, ReplacingThePictureDrawsTheNewOne)
     view.setImage(second);
     EXPECT_EQ(view.image(), second);
     EXPECT_TRUE(showsPictureExactlyAt(rendered(view), QRectF(0, 81.5, 490, 245), Marker));
+}
+
+// A removed slide must not live on in the view that showed it, nor its scaled pixels with it.
+TEST_F(FakeImageViewTest, GivesUpThePictureItNoLongerShows)
+{
+    SlidePtr slide = makeSlide(QStringLiteral("a.png"), QSize(100, 50), Picture);
+    const std::weak_ptr<const Slide> watch = slide;
+    view.setImage(slide);
+    rendered(view);
+    view.setImage(nullptr);
+    slide.reset();
+    rendered(view);
+    EXPECT_TRUE(watch.expired());
+
+    SlidePtr replaced = makeSlide(QStringLiteral("b.png"), QSize(100, 50), Picture);
+    const std::weak_ptr<const Slide> watchReplaced = replaced;
+    view.setImage(replaced);
+    rendered(view);
+    view.setImage(makeSlide(QStringLiteral("c.png"), QSize(100, 50), Marker));
+    replaced.reset();
+    EXPECT_TRUE(watchReplaced.expired());
 }
