@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -157,4 +158,44 @@ TEST_F(MainMenuTest, CommandsGoToTheCurrentDocumentAndNeedOne)
     EXPECT_FALSE(menu.loopItem()->isEnabled());
     menu.loopItem()->trigger();
     EXPECT_FALSE(menu.loopItem()->isChecked());
+}
+
+// Every window holds the same action, so its shortcut must neither clash between the windows nor
+// reach a show other than the one whose window is active.
+TEST_F(MainMenuTest, ShortcutOfASharedItemReachesTheActiveWindowsShow)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+
+    activate(first);
+    QTest::keyClick(first->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(menu.loopItem()->isChecked());
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+
+    activate(second);
+    QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_FALSE(menu.loopItem()->isChecked());
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+    QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(loop(second));
+}
+
+TEST_F(MainMenuTest, ClosingTheCurrentWindowHandsTheCommandsToTheShowActiveBefore)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+    activate(second);
+    activate(first);
+    MyDocument *third = openDocument();
+    ASSERT_EQ(controller.currentDocument(), third);
+
+    third->window()->close();
+    QApplication::processEvents();
+    ASSERT_EQ(controller.documents().size(), 2u);
+    EXPECT_EQ(controller.currentDocument(), first);
+    menu.loopItem()->trigger();
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
 }
