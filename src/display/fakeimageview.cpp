@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPalette>
-
 #include <algorithm>
 
 namespace lanternreel {
@@ -16,6 +15,12 @@ FakeImageView::FakeImageView(QWidget *parent)
 
 void FakeImageView::setImage(SlidePtr image)
 {
+    // The pixels scaled for the previous picture would otherwise keep it, and a full view's
+    // worth of pixels, alive after the show has let it go.
+    if (image != m_scaledFor) {
+        m_scaledFor.reset();
+        m_scaled = QImage();
+    }
     _image = std::move(image);
     update();
 }

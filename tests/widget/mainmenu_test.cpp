@@ -1,0 +1,201 @@
+#include "app/mainmenu.h"
+#include "document/mydocument.h"
+#include "fakes.h"
+#include "platform/qt/documentcontroller.h"
+#include "slides/imagehandler.h"
+#include "testslides.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QWindow>
+#include <gtest/gtest.h>
+
+using namespace lanternreel;
+using namespace lanternreel::testing;
+
+namespace {
+
+// The application as main() builds it, on fakes: every window carries the shared menus.
+struct MenuFixture : ::testing::Test
+{
+    MenuFixture()
+    {
+        controller.setWindowHook([this](DocumentWindow *window) { menu.installInto(window); });
+    }
+
+    MyDocument *openDocument()
+    {
+        return static_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+    }
+
+    // Makes `document` current the way a user does: by activating its window.
+    void activate(MyDocument *document)
+    {
+        DocumentWindow *window = document->window();
+        window->activateWindow();
+        QApplication::processEvents();
+        ASSERT_EQ(QGuiApplication::focusWindow(), window->windowHandle());
+        ASSERT_EQ(controller.currentDocument(), document);
+    }
+
+    static bool loop(MyDocument *document) { return document->getImageHandler()->isLoop(); }
+
+    static QList<QAction *> menuBarItems(DocumentWindow *window)
+    {
+        QList<QAction *> items;
+        for (QAction *top : window->menuBar()->actions()) {
+            if (QMenu *submenu = top->menu())
+                items += submenu->actions();
+        }
+        return items;
+    }
+
+    FakeServices fakes;
+    DocumentController controller { [this] {
+        return std::make_unique<MyDocument>(fakes.services());
+    } };
+    MainMenu menu { controller };
+};
+
+using MainMenuTest = MenuFixture;
+
+} // namespace
+
+TEST_F(MainMenuTest, EveryWindowCarriesTheSameSharedItems)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+    QAction *loopItem
+        = menu.itemWithTitle(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"));
+    QAction *randomItem
+        = menu.itemWithTitle(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"));
+    ASSERT_NE(loopItem, nullptr);
+    ASSERT_NE(randomItem, nullptr);
+    EXPECT_EQ(loopItem, menu.loopItem());
+    EXPECT_EQ(randomItem, menu.randomItem());
+    for (MyDocument *document : { first, second }) {
+        const QList<QAction *> items = menuBarItems(document->window());
+        EXPECT_TRUE(items.contains(loopItem));
+        EXPECT_TRUE(items.contains(randomItem));
+    }
+}
+
+TEST_F(MainMenuTest, LoopItemChangesOnlyTheCurrentDocument)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+    QAction *loopItem = menu.loopItem();
+    ASSERT_EQ(controller.currentDocument(), second);
+
+    activate(first);
+    loopItem->trigger();
+    EXPECT_TRUE(loopItem->isChecked());
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+
+    // The other window shows the same check mark, but its show still does not loop.
+    activate(second);
+    EXPECT_TRUE(loopItem->isChecked());
+    EXPECT_FALSE(loop(second));
+
+    // A show opened while the item is on starts without looping; the item then turns off
+    // without changing it, and on again with it.
+    MyDocument *third = openDocument();
+    ASSERT_EQ(controller.currentDocument(), third);
+    EXPECT_FALSE(loop(third));
+    loopItem->trigger();
+    EXPECT_FALSE(loopItem->isChecked());
+    EXPECT_FALSE(loop(third));
+    loopItem->trigger();
+    EXPECT_TRUE(loopItem->isChecked());
+    EXPECT_TRUE(loop(third));
+
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+}
+
+TEST_F(MainMenuTest, RandomItemChangesOnlyTheCurrentDocument)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+    for (MyDocument *document : { first, second }) {
+        document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("a.jpg")));
+        document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("b.jpg")));
+    }
+    activate(first);
+    menu.randomItem()->trigger();
+    EXPECT_TRUE(menu.randomItem()->isChecked());
+    EXPECT_TRUE(first->getImageHandler()->isRandom());
+    EXPECT_FALSE(second->getImageHandler()->isRandom());
+
+    activate(second);
+    menu.randomItem()->trigger();
+    EXPECT_FALSE(menu.randomItem()->isChecked());
+    EXPECT_TRUE(first->getImageHandler()->isRandom());
+    EXPECT_FALSE(second->getImageHandler()->isRandom());
+}
+
+TEST_F(MainMenuTest, CommandsGoToTheCurrentDocumentAndNeedOne)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+    first->getImageHandler()->appendSlide(makeSlide(QStringLiteral("a.jpg")));
+    second->getImageHandler()->appendSlide(makeSlide(QStringLiteral("b.jpg")));
+    QAction *removeAll
+        = menu.itemWithTitle(QStringLiteral("Slideshow"), QStringLiteral("Remove All Images"));
+    ASSERT_NE(removeAll, nullptr);
+
+    activate(first);
+    removeAll->trigger();
+    EXPECT_EQ(first->getImageHandler()->numImages(), 0);
+    EXPECT_EQ(second->getImageHandler()->numImages(), 1);
+
+    // With every show closed there is nobody to send the commands to.
+    controller.closeAll();
+    EXPECT_FALSE(removeAll->isEnabled());
+    EXPECT_FALSE(menu.loopItem()->isEnabled());
+    menu.loopItem()->trigger();
+    EXPECT_FALSE(menu.loopItem()->isChecked());
+}
+
+// Every window holds the same action, so its shortcut must neither clash between the windows nor
+// reach a show other than the one whose window is active.
+TEST_F(MainMenuTest, ShortcutOfASharedItemReachesTheActiveWindowsShow)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+
+    activate(first);
+    QTest::keyClick(first->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(menu.loopItem()->isChecked());
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+
+    activate(second);
+    QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_FALSE(menu.loopItem()->isChecked());
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+    QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(loop(second));
+}
+
+TEST_F(MainMenuTest, ClosingTheCurrentWindowHandsTheCommandsToTheShowActiveBefore)
+{
+    MyDocument *first = openDocument();
+    MyDocument *second = openDocument();
+    activate(second);
+    activate(first);
+    MyDocument *third = openDocument();
+    ASSERT_EQ(controller.currentDocument(), third);
+
+    third->window()->close();
+    QApplication::processEvents();
+    ASSERT_EQ(controller.documents().size(), 2u);
+    EXPECT_EQ(controller.currentDocument(), first);
+    menu.loopItem()->trigger();
+    EXPECT_TRUE(loop(first));
+    EXPECT_FALSE(loop(second));
+}
