@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
@@ -76,7 +77,7 @@ public:
     void printDocument();
     void runPageLayout();
     // A new view exactly as large as the current slide, drawing it and nothing else.
-    std::unique_ptr<QWidget> printableView() const;
+    std::unique_ptr<QLabel> printableView() const;
     // This document's own print settings, kept from one print or page setup to the next.
     QPrinter &printInfo();
 

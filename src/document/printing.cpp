@@ -24,7 +24,7 @@ QPrinter &MyDocument::printInfo()
     return *m_printInfo;
 }
 
-std::unique_ptr<QWidget> MyDocument::printableView() const
+std::unique_ptr<QLabel> MyDocument::printableView() const
 {
     // A plain image view, not the show's own view: no background, no scaling to fit.
     auto view = std::make_unique<QLabel>();
@@ -55,7 +55,7 @@ void MyDocument::printShowingPrintPanel(bool showPanels)
     margins.setLeft(PrintMargin);
     info.setPageMargins(margins, QPageLayout::Point);
 
-    const std::unique_ptr<QWidget> view = printableView();
+    const std::unique_ptr<QLabel> view = printableView();
 
     if (showPanels) {
         QPrintDialog panel(&info, window());
@@ -71,7 +71,10 @@ void MyDocument::printShowingPrintPanel(bool showPanels)
     // One pixel of the slide is one point, 1/72 inch, whatever the printer's resolution.
     const qreal scale = info.resolution() / 72.0;
     painter.scale(scale, scale);
-    view->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    // The view's picture goes straight into the view's rectangle: QWidget::render rounds the
+    // rectangle to whole device pixels first, which puts the slide a point off at low resolutions.
+    painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(view->size())), view->pixmap(),
+                       QRectF(view->pixmap().rect()));
     painter.end();
 }
 
