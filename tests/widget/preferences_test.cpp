@@ -75,6 +75,15 @@ TEST_F(PreferencesTest, AFreshUserGetsThreeSecondsAndBlack)
     EXPECT_EQ(document->getBgColor()->color(), QColor(Qt::black));
 }
 
+TEST(ColorWellTest, ShowsItsColour)
+{
+    ColorWell well;
+    well.resize(well.sizeHint());
+    well.setColor(SlateBlue);
+    const QImage shown = well.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.rect().center()), SlateBlue);
+}
+
 TEST_F(PreferencesTest, ThePanelShowsTheDocumentsOwnValuesNotTheStores)
 {
     MyDocument *first = openDocument();
