@@ -22,12 +22,22 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
             m_controller.closeDocument(document);
     });
     m_documentActions.append(close);
+    addCommand(tr("&File"), tr("Page Set&up…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+               &MyDocument::runPageLayout);
+    addCommand(tr("&File"), tr("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
+               &MyDocument::printDocument);
     QAction *quit = addAction(tr("&File"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, [this] {
         if (m_controller.closeAll())
             QApplication::quit();
     });
+
+    // Ctrl+, everywhere: the platforms' own Preferences key is unset on most Linux desktops.
+    QAction *preferences = addCommand(tr("&Edit"), tr("Pre&ferences…"),
+                                      QKeySequence(Qt::CTRL | Qt::Key_Comma),
+                                      &MyDocument::showPreferencesPanel);
+    preferences->setMenuRole(QAction::PreferencesRole);
 
     m_loop = addAction(tr("&Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "display/colorwell.h"
 #include "display/fakeimageview.h"
 #include "platform/qt/document.h"
 #include "platform/services.h"
 #include "slides/slide.h"
 
 #include <QColor>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPrinter>
 #include <QString>
-
 #include <cstdint>
 #include <memory>
 
@@ -56,6 +60,27 @@ public:
 
     FakeImageView *currentImageView() const { return currentImage; }
 
+    // Preferences (preferences.cpp). The panel shows this document's values; saving stores them
+    // for documents made from then on and applies them to this document only.
+    void showPreferencesPanel();
+    void savePreferences();
+    void cancelPreferences();
+    // The panel opened last and its fields; null once that panel has closed.
+    QDialog *getPreferencesPanel() const { return preferencesPanel; }
+    QLineEdit *getTimerInterval() const { return timerInterval; }
+    ColorWell *getBgColor() const { return bgColor; }
+
+    // Printing (printing.cpp). Prints the current slide at its own size, one pixel to one point,
+    // at the page's 36-point (half-inch) top and left margins; with `showPanels` the print panel
+    // comes first.
+    void printShowingPrintPanel(bool showPanels);
+    void printDocument();
+    void runPageLayout();
+    // A new view exactly as large as the current slide, drawing it and nothing else.
+    std::unique_ptr<QLabel> printableView() const;
+    // This document's own print settings, kept from one print or page setup to the next.
+    QPrinter &printInfo();
+
 protected:
     void loadWindow(DocumentWindow *window) override;
     void windowControllerDidLoadNib() override;
@@ -78,6 +103,12 @@ private:
     bool fullScreen = false;
     QPointer<FakeImageView> currentImage;
     QPointer<DocumentWindow> window2;
+    // Outlets of the preferences panel opened last. The panel also plays the part of its own
+    // window controller: showing and closing it is all that is asked of one.
+    QPointer<QDialog> preferencesPanel;
+    QPointer<QLineEdit> timerInterval;
+    QPointer<ColorWell> bgColor;
+    std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
 };
 
 } // namespace lanternreel
