@@ -8,7 +8,6 @@
 #include <QColor>
 #include <QPointer>
 #include <QString>
-
 #include <cstdint>
 #include <memory>
 
@@ -44,6 +43,21 @@ public:
     void loopPlayback(MenuItem &item);
     void removeAllImages();
     void removeCurrentImage();
+    void addSong();
+    void removeSong();
+
+    // Playback. A running show is one repeating timer whose action is nextImage().
+    void startSlideshow();
+    void startShow();
+    void nextImage();
+    void previousImage();
+    void goToFirstSlide();
+    // Stops the soundtrack and the show.
+    void stopShow();
+    // Stops the timer only; the soundtrack plays on.
+    void stopSlideshow();
+    // Stops a running show, or starts one.
+    void spaceDown();
 
     // The window title for showing `slide`: the document's name, then " - " and the slide's name.
     QString correctWindowTitle(const SlidePtr &slide) const;
@@ -63,6 +77,10 @@ protected:
 private:
     // Shows `slide` in the window's view and rebuilds the title from it.
     void showInWindow(const SlidePtr &slide);
+    // A new repeating timer of timerLength seconds stepping the show.
+    void scheduleTimer();
+    // One step of the show to `slide`: countdown restarted, views and title updated.
+    void showStep(const SlidePtr &slide);
 
     Services m_services;
 
@@ -77,6 +95,7 @@ private:
     bool slideshowInProgress = false;
     bool fullScreen = false;
     QPointer<FakeImageView> currentImage;
+    QPointer<FakeImageView> fullImageView; // the full-screen view, while fullScreen is set
     QPointer<DocumentWindow> window2;
 };
 
