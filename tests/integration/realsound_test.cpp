@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -145,4 +146,35 @@ TEST(RealSoundTest, StoppingReportsAStopAndStartsNothingElse)
 
     EXPECT_EQ(sounds.events, QStringList({ "play long.wav", "stopped long.wav" }));
     EXPECT_EQ(handler.returnSoundIndex(), 0);
+}
+
+TEST(RealSoundTest, AFileThatDoesNotPlayCountsAsPlayedSoTheSoundtrackGoesOn)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("broken.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("RIFF, but nothing after it that any decoder reads.");
+    file.close();
+
+    QtSoundFactory factory;
+    std::unique_ptr<Sound> sound = factory.makeSound(path);
+    ASSERT_NE(sound, nullptr);
+    std::vector<bool> reports;
+    bool reportedInsidePlay = false;
+    bool playing = false;
+    sound->setOnFinished([&](bool finishedToEnd) {
+        reports.push_back(finishedToEnd);
+        reportedInsidePlay = reportedInsidePlay || playing;
+    });
+    playing = true;
+    sound->play();
+    playing = false;
+    ASSERT_TRUE(spinUntil([&] { return !reports.empty(); }));
+    spinUntil([] { return false; }, 300);
+
+    EXPECT_EQ(reports, std::vector<bool> { true });
+    EXPECT_FALSE(reportedInsidePlay);
+    EXPECT_FALSE(sound->isPlaying());
 }

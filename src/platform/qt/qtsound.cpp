@@ -20,6 +20,8 @@ QtSound::QtSound(const QString &path)
 QtSound::~QtSound()
 {
     m_onFinished = nullptr;
+    if (m_player)
+        m_player->stop();
     releasePlayer();
 }
 
@@ -37,6 +39,7 @@ void QtSound::play()
 {
     if (m_playing)
         return;
+    releasePlayer();
     m_playing = true;
     m_player.reset(new QMediaPlayer);
     auto *output = new QAudioOutput(m_player.get());
@@ -54,10 +57,10 @@ void QtSound::play()
         if (!m_playing)
             return;
         m_playing = false;
+        releasePlayer();
         QMetaObject::invokeMethod(
             m_context.get(),
             [this] {
-                releasePlayer();
                 if (auto callback = m_onFinished)
                     callback(true);
             },
@@ -85,12 +88,13 @@ void QtSound::finish(bool finishedToEnd)
         callback(finishedToEnd);
 }
 
+// Called from the player's own signals too, so it only cuts the player off; the pipeline stops
+// when the player is deleted.
 void QtSound::releasePlayer()
 {
     if (!m_player)
         return;
     m_player->disconnect();
-    m_player->stop();
     m_player.reset();
 }
 
