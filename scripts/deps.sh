@@ -13,6 +13,8 @@ LANTERNREEL_RUN_PACKAGES=(
 LANTERNREEL_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   dbus xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils
+  # the sound tests make their sound files with it
+  ffmpeg
 )
 
 # lanternreel_install PACKAGE... : installs what is not installed yet; quick when all are there.

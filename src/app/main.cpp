@@ -9,6 +9,10 @@ using namespace lanternreel;
 
 int main(int argc, char *argv[])
 {
+    // Qt's FFmpeg media backend crashes on machines without an audio device; GStreamer falls
+    // back to a sink that plays silently in time, so the soundtrack still sequences.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "gstreamer");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Lanternreel"));
     QApplication::setApplicationName(QStringLiteral("Lanternreel"));

@@ -39,14 +39,29 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                                       &MyDocument::showPreferencesPanel);
     preferences->setMenuRole(QAction::PreferencesRole);
 
+    // The arrow and Home shortcuts belong to the document window's menu bar, so they act only
+    // while a document window is active and leave text fields of other windows alone.
+    addCommand(tr("&Slideshow"), tr("Start Slideshow"), QKeySequence(Qt::Key_F5),
+               &MyDocument::startSlideshow);
+    addCommand(tr("&Slideshow"), tr("Stop Slideshow"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
+               &MyDocument::stopShow);
+    addCommand(tr("&Slideshow"), tr("Next Slide"), QKeySequence(Qt::Key_Right),
+               &MyDocument::nextImage);
+    addCommand(tr("&Slideshow"), tr("Previous Slide"), QKeySequence(Qt::Key_Left),
+               &MyDocument::previousImage);
+    addCommand(tr("&Slideshow"), tr("Go to First Slide"), QKeySequence(Qt::Key_Home),
+               &MyDocument::goToFirstSlide);
     m_loop = addAction(tr("&Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);
-    m_random = addAction(tr("&Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_random
+        = addAction(tr("&Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));
     addToggle(m_random, &MyDocument::randomizeSlides);
     addCommand(tr("&Slideshow"), tr("Remove Current Image"), QKeySequence(Qt::Key_Delete),
                &MyDocument::removeCurrentImage);
     addCommand(tr("&Slideshow"), tr("Remove All Images"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MyDocument::removeAllImages);
+    addCommand(tr("&Slideshow"), tr("Add Sound…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
+               &MyDocument::addSong);
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);
@@ -61,7 +76,7 @@ QAction *MainMenu::addAction(const QString &menu, const QString &title,
     auto it = std::find_if(m_menus.begin(), m_menus.end(),
                            [&](const auto &entry) { return entry.first == menu; });
     if (it == m_menus.end())
-        m_menus.append({menu, {action}});
+        m_menus.append({ menu, { action } });
     else
         it->second.append(action);
     return action;

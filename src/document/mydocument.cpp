@@ -25,7 +25,11 @@ MyDocument::MyDocument(const Services &services)
     fullscreenColor = readFullscreenColor(*defaults);
 }
 
-MyDocument::~MyDocument() = default;
+MyDocument::~MyDocument()
+{
+    if (slideshowInProgress)
+        stopShow();
+}
 
 QString MyDocument::windowNibName() const
 {
@@ -89,6 +93,10 @@ void MyDocument::loopPlayback(MenuItem &item)
 
 void MyDocument::removeAllImages()
 {
+    if (slideshowInProgress) {
+        stopSlideshow();
+        soundHandle->stopSound();
+    }
     imageHandle->removeAllImages();
     showInWindow(nullptr);
 }
@@ -101,6 +109,16 @@ void MyDocument::removeCurrentImage()
     }
     const SlidePtr shown = imageHandle->removeCurrentImage();
     showInWindow(shown);
+}
+
+void MyDocument::addSong()
+{
+    soundHandle->addSong();
+}
+
+void MyDocument::removeSong()
+{
+    soundHandle->removeSong();
 }
 
 QString MyDocument::correctWindowTitle(const SlidePtr &slide) const

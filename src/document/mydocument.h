@@ -48,6 +48,21 @@ public:
     void loopPlayback(MenuItem &item);
     void removeAllImages();
     void removeCurrentImage();
+    void addSong();
+    void removeSong();
+
+    // Playback. A running show is one repeating timer whose action is nextImage().
+    void startSlideshow();
+    void startShow();
+    void nextImage();
+    void previousImage();
+    void goToFirstSlide();
+    // Stops the soundtrack and the show.
+    void stopShow();
+    // Stops the timer only; the soundtrack plays on.
+    void stopSlideshow();
+    // Stops a running show, or starts one.
+    void spaceDown();
 
     // The window title for showing `slide`: the document's name, then " - " and the slide's name.
     QString correctWindowTitle(const SlidePtr &slide) const;
@@ -88,6 +103,10 @@ protected:
 private:
     // Shows `slide` in the window's view and rebuilds the title from it.
     void showInWindow(const SlidePtr &slide);
+    // A new repeating timer of timerLength seconds stepping the show.
+    void scheduleTimer();
+    // One step of the show to `slide`: countdown restarted, views and title updated.
+    void showStep(const SlidePtr &slide);
 
     Services m_services;
 
@@ -102,6 +121,7 @@ private:
     bool slideshowInProgress = false;
     bool fullScreen = false;
     QPointer<FakeImageView> currentImage;
+    QPointer<FakeImageView> fullImageView; // the full-screen view, while fullScreen is set
     QPointer<DocumentWindow> window2;
     // Outlets of the preferences panel opened last. The panel also plays the part of its own
     // window controller: showing and closing it is all that is asked of one.

@@ -1,12 +1,203 @@
 #include "soundhandler.h"
 
+#include "platform/alerts.h"
+#include "platform/log.h"
+#include "platform/medialength.h"
+#include "platform/openpanels.h"
+#include "platform/sounds.h"
+#include "platform/tableview.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <limits>
+
 namespace lanternreel {
+
+namespace {
+
+int32_t clampToInt32(int64_t value)
+{
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+QString twoDigits(int value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
 
 SoundHandler::SoundHandler(const Services &services)
     : m_services(services)
+{ }
+
+// The sounds call back into this handler, so none may report anything while the handler is
+// being taken apart: stop first, then cut every callback before the sounds go with the lists.
+SoundHandler::~SoundHandler()
 {
+    if (soundIsPlaying)
+        stopSound();
+    for (const auto &sound : soundsToPlay)
+        sound->setOnFinished(nullptr);
 }
 
-SoundHandler::~SoundHandler() = default;
+void SoundHandler::listenTo(Sound &sound)
+{
+    sound.setOnFinished([this](bool finishedToEnd) { soundDidFinishPlaying(finishedToEnd); });
+}
+
+void SoundHandler::addSong()
+{
+    m_services.log->out(QStringLiteral("In addSong"));
+    const QStringList types = m_services.sounds->soundFileTypes();
+    const std::optional<QStringList> paths = m_services.openPanels->chooseSounds(types);
+    if (!paths)
+        return;
+
+    for (const QString &path : *paths) {
+        std::unique_ptr<Sound> sound = m_services.sounds->makeSound(path);
+        // A file without a sound object is as unusable as one without a length; asked first so
+        // that its seconds never reach the total.
+        std::optional<QString> length;
+        if (sound)
+            length = getSoundLength(path);
+        if (!length) {
+            m_services.alerts->alert(
+                QStringLiteral("Invalid Sound File"),
+                QStringLiteral("The sound file you have selected is invalid."));
+            return;
+        }
+        listenTo(*sound);
+        soundLengths.push_back(*length);
+        soundNames.push_back(createCleanName(path));
+        soundsToPlay.push_back(std::move(sound));
+    }
+    if (tableV)
+        tableV->reloadData();
+}
+
+void SoundHandler::removeSong()
+{
+    if (!tableV || tableV->numberOfSelectedRows() <= 0)
+        return;
+    const QList<int> selected = tableV->selectedRowIndexes();
+    if (selected.isEmpty())
+        return;
+    const int row = *std::min_element(selected.begin(), selected.end());
+    if (row < 0 || row >= numSounds())
+        return;
+
+    bool interrupted = false;
+    if (soundsToPlay[static_cast<size_t>(row)]->isPlaying()) {
+        stopSound();
+        interrupted = true;
+    }
+
+    // The list keeps each length only as its string, which holds the whole seconds exactly, so
+    // the total can give back what this sound added.
+    totalLength
+        = std::max(0, totalLength - secondsOfTimeString(soundLengths[static_cast<size_t>(row)]));
+
+    soundsToPlay.erase(soundsToPlay.begin() + row);
+    soundLengths.erase(soundLengths.begin() + row);
+    soundNames.erase(soundNames.begin() + row);
+
+    // The position keeps naming the same sound when one before it goes.
+    if (row < soundIndex)
+        --soundIndex;
+
+    if (interrupted && !soundsToPlay.empty() && soundIndex != numSounds()) {
+        soundIsPlaying = true;
+        soundsToPlay[static_cast<size_t>(soundIndex)]->play();
+    }
+    // Removing the last sound must not leave the position past the end of the list.
+    soundIndex = std::clamp(soundIndex, 0, std::max(0, numSounds() - 1));
+
+    tableV->reloadData();
+}
+
+void SoundHandler::playSound()
+{
+    if (soundsToPlay.empty())
+        return;
+    soundIndex = 0;
+    // Set before play(): a sound that ends at once must find the soundtrack playing.
+    soundIsPlaying = true;
+    soundsToPlay.front()->play();
+}
+
+void SoundHandler::stopSound()
+{
+    if (soundsToPlay.empty() || soundIndex < 0 || soundIndex >= numSounds())
+        return;
+    Sound &current = *soundsToPlay[static_cast<size_t>(soundIndex)];
+    if (!current.isPlaying())
+        return;
+    current.stop();
+    soundIsPlaying = false;
+}
+
+void SoundHandler::soundDidFinishPlaying(bool finishedPlaying)
+{
+    if (!finishedPlaying)
+        return;
+    if (soundsToPlay.empty() || soundIndex >= numSounds() - 1) {
+        soundIsPlaying = false;
+        return;
+    }
+    ++soundIndex;
+    soundsToPlay[static_cast<size_t>(soundIndex)]->play();
+}
+
+std::optional<QString> SoundHandler::getSoundLength(const QString &path)
+{
+    const MediaDuration length = m_services.mediaLength->lengthOf(path);
+    // A negative duration (an unknown one, for some readers) or a zero time scale gives no
+    // number of seconds either.
+    if (length.duration <= 0 || length.timeScale <= 0) {
+        m_services.log->out(QStringLiteral("Error in finding sound file length."));
+        return std::nullopt;
+    }
+    const int32_t seconds = clampToInt32(length.duration / length.timeScale);
+    totalLength = clampToInt32(int64_t { totalLength } + seconds);
+    return getTimeString(seconds);
+}
+
+QString SoundHandler::getTimeString(int32_t seconds)
+{
+    // Lengths and totals are never negative; should one be, it reads as nothing.
+    if (seconds <= 0)
+        return QStringLiteral("0:00");
+    const int32_t hours = seconds / 3600;
+    const int32_t minutes = seconds % 3600 / 60;
+    const int32_t secs = seconds % 60;
+    if (hours == 0)
+        return QString::number(minutes) + QLatin1Char(':') + twoDigits(secs);
+    return QString::number(hours) + QLatin1Char(':') + twoDigits(minutes) + QLatin1Char(':')
+        + twoDigits(secs);
+}
+
+int32_t SoundHandler::secondsOfTimeString(const QString &timeString)
+{
+    int64_t seconds = 0;
+    const QStringList parts = timeString.split(QLatin1Char(':'));
+    if (parts.size() < 2 || parts.size() > 3)
+        return 0;
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int value = part.toInt(&ok);
+        if (!ok || value < 0)
+            return 0;
+        seconds = seconds * 60 + value;
+    }
+    return clampToInt32(seconds);
+}
+
+QString SoundHandler::createCleanName(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? path : path.mid(slash + 1);
+}
 
 } // namespace lanternreel

@@ -3,14 +3,19 @@
 #include "platform/services.h"
 
 #include <QString>
-
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace lanternreel {
 
+class Sound;
+class TableView;
+
 // The soundtrack of one show: three parallel lists (sounds, their length strings, their display
-// names), the play position and the total length in whole seconds.
+// names), the play position and the total length in whole seconds. Started, its sounds play one
+// after another from the first to the last, then it falls silent.
 class SoundHandler
 {
 public:
@@ -19,21 +24,54 @@ public:
     SoundHandler &operator=(const SoundHandler &) = delete;
     ~SoundHandler();
 
+    // Lets the user choose sound files and appends them, stopping at the first invalid one.
+    void addSong();
+    // Removes the lowest selected row of the table; nothing without a table or a selection.
+    void removeSong();
+    // Starts the soundtrack at its first sound.
+    void playSound();
+    // Stops the sound at the play position if it plays.
+    void stopSound();
+    // The end of play of the sound at the play position: `finishedPlaying` is true when it played
+    // to its end, false when it was stopped.
+    void soundDidFinishPlaying(bool finishedPlaying);
+
+    // The file's length as a time string, having added its whole seconds to the total; nothing
+    // when the length cannot be found.
+    std::optional<QString> getSoundLength(const QString &path);
+    // `seconds` as minutes, ":", two-digit seconds ("3:07"); from one hour on "1:02:05".
+    static QString getTimeString(int32_t seconds);
+    // The whole seconds a time string stands for; 0 for text that is not one.
+    static int32_t secondsOfTimeString(const QString &timeString);
+    // The text after the last "/" of `path`.
+    static QString createCleanName(const QString &path);
+
+    // The table that shows the soundtrack, or nullptr. Not owned: whoever sets it clears it
+    // before the table goes.
+    void setTableView(TableView *table) { tableV = table; }
+
     int32_t returnTotalLength() const { return totalLength; }
     const std::vector<QString> &returnSoundLengths() const { return soundLengths; }
     const std::vector<QString> &returnSoundNames() const { return soundNames; }
+    const std::vector<std::unique_ptr<Sound>> &returnSounds() const { return soundsToPlay; }
+    int32_t numSounds() const { return static_cast<int32_t>(soundsToPlay.size()); }
     int32_t returnSoundIndex() const { return soundIndex; }
     bool isPlaying() const { return soundIsPlaying; }
 
 private:
+    // Has the end of `sound`'s playback reported here.
+    void listenTo(Sound &sound);
+
     Services m_services;
 
     int32_t soundIndex = 0;
     int32_t draggedRow = 0;
-    int32_t totalLength = 0;
+    int32_t totalLength = 0; // seconds
     bool soundIsPlaying = false;
+    std::vector<std::unique_ptr<Sound>> soundsToPlay;
     std::vector<QString> soundLengths;
     std::vector<QString> soundNames;
+    TableView *tableV = nullptr;
 };
 
 } // namespace lanternreel

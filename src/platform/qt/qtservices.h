@@ -1,10 +1,12 @@
 #pragma once
 
+#include "avmedialength.h"
 #include "platform/services.h"
 #include "qtalerts.h"
 #include "qtlog.h"
 #include "qtopenpanels.h"
 #include "qtpreferencestore.h"
+#include "qtsound.h"
 #include "qttimers.h"
 
 namespace lanternreel {
@@ -20,6 +22,8 @@ public:
         m_services.preferences = &m_preferences;
         m_services.timers = &m_timers;
         m_services.openPanels = &m_openPanels;
+        m_services.sounds = &m_sounds;
+        m_services.mediaLength = &m_mediaLength;
     }
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -32,6 +36,8 @@ private:
     QtPreferenceStore m_preferences;
     QtTimers m_timers;
     QtOpenPanels m_openPanels;
+    QtSoundFactory m_sounds;
+    AvMediaLength m_mediaLength;
     Services m_services;
 };
 

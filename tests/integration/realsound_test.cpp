@@ -1,0 +1,180 @@
+#include "fakes.h"
+#include "platform/qt/avmedialength.h"
+#include "platform/qt/qtsound.h"
+#include "soundtrack/soundhandler.h"
+#include "tonefiles.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace lanternreel;
+using namespace lanternreel::testing;
+
+namespace {
+
+// Passes the real sounds through, writing down when each starts and when each reports its end.
+class RecordingSound : public Sound
+{
+public:
+    RecordingSound(std::unique_ptr<Sound> sound, QStringList &events)
+        : m_sound(std::move(sound))
+        , m_events(events)
+    { }
+    void play() override
+    {
+        m_events.append(QStringLiteral("play ") + name());
+        m_sound->play();
+    }
+    void stop() override { m_sound->stop(); }
+    bool isPlaying() const override { return m_sound->isPlaying(); }
+    QString name() const override { return m_sound->name(); }
+    QString path() const override { return m_sound->path(); }
+    void setOnFinished(std::function<void(bool)> callback) override
+    {
+        if (!callback) {
+            m_sound->setOnFinished(nullptr);
+            return;
+        }
+        m_sound->setOnFinished([this, callback](bool finishedToEnd) {
+            m_events.append((finishedToEnd ? QStringLiteral("end ") : QStringLiteral("stopped "))
+                            + name());
+            callback(finishedToEnd);
+        });
+    }
+
+private:
+    std::unique_ptr<Sound> m_sound;
+    QStringList &m_events;
+};
+
+class RecordingSoundFactory : public SoundFactory
+{
+public:
+    std::unique_ptr<Sound> makeSound(const QString &path) override
+    {
+        std::unique_ptr<Sound> sound = m_real.makeSound(path);
+        if (!sound)
+            return nullptr;
+        return std::make_unique<RecordingSound>(std::move(sound), events);
+    }
+    QStringList soundFileTypes() const override { return m_real.soundFileTypes(); }
+
+    QStringList events;
+
+private:
+    QtSoundFactory m_real;
+};
+
+// Runs the event loop until `done` or the failsafe deadline; the deadline only keeps a broken
+// backend from hanging the run, it measures nothing.
+template<typename Predicate> bool spinUntil(Predicate done, int failsafeMs = 20000)
+{
+    const QDeadlineTimer deadline(failsafeMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+} // namespace
+
+TEST(RealSoundTest, PlaysTwoSoundsOneAfterTheOtherThroughTheBackend)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString first = dir.filePath(QStringLiteral("first.wav"));
+    const QString second = dir.filePath(QStringLiteral("second.wav"));
+    ASSERT_TRUE(writeToneWav(first, 0.5, 440));
+    ASSERT_TRUE(writeToneWav(second, 0.4, 660));
+
+    FakeServices fakes;
+    RecordingSoundFactory sounds;
+    AvMediaLength lengths;
+    Services services = fakes.services();
+    services.sounds = &sounds;
+    services.mediaLength = &lengths;
+
+    SoundHandler handler(services);
+    fakes.openPanels.soundAnswers.push_back(QStringList { first, second });
+    handler.addSong();
+    ASSERT_EQ(handler.numSounds(), 2);
+    EXPECT_TRUE(fakes.alerts.alerts.empty());
+
+    handler.playSound();
+    EXPECT_TRUE(handler.isPlaying());
+    ASSERT_TRUE(spinUntil([&] { return !handler.isPlaying(); }))
+        << "the soundtrack never finished; events: "
+        << sounds.events.join(QStringLiteral(", ")).toStdString();
+
+    EXPECT_EQ(
+        sounds.events,
+        QStringList({ "play first.wav", "end first.wav", "play second.wav", "end second.wav" }));
+    EXPECT_FALSE(handler.isPlaying());
+    EXPECT_EQ(handler.returnSoundIndex(), 1);
+    for (const auto &sound : handler.returnSounds())
+        EXPECT_FALSE(sound->isPlaying());
+}
+
+TEST(RealSoundTest, StoppingReportsAStopAndStartsNothingElse)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString first = dir.filePath(QStringLiteral("long.wav"));
+    const QString second = dir.filePath(QStringLiteral("next.wav"));
+    ASSERT_TRUE(writeToneWav(first, 5.0, 440));
+    ASSERT_TRUE(writeToneWav(second, 0.4, 660));
+
+    FakeServices fakes;
+    RecordingSoundFactory sounds;
+    AvMediaLength lengths;
+    Services services = fakes.services();
+    services.sounds = &sounds;
+    services.mediaLength = &lengths;
+
+    SoundHandler handler(services);
+    fakes.openPanels.soundAnswers.push_back(QStringList { first, second });
+    handler.addSong();
+    ASSERT_EQ(handler.numSounds(), 2);
+    handler.playSound();
+    // Let the backend get the first sound going before stopping it.
+    spinUntil([] { return false; }, 300);
+    handler.stopSound();
+    EXPECT_FALSE(handler.isPlaying());
+    spinUntil([] { return false; }, 500);
+
+    EXPECT_EQ(sounds.events, QStringList({ "play long.wav", "stopped long.wav" }));
+    EXPECT_EQ(handler.returnSoundIndex(), 0);
+}
+
+TEST(RealSoundTest, AFileThatDoesNotPlayCountsAsPlayedSoTheSoundtrackGoesOn)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("broken.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("RIFF, but nothing after it that any decoder reads.");
+    file.close();
+
+    QtSoundFactory factory;
+    std::unique_ptr<Sound> sound = factory.makeSound(path);
+    ASSERT_NE(sound, nullptr);
+    std::vector<bool> reports;
+    bool reportedInsidePlay = false;
+    bool playing = false;
+    sound->setOnFinished([&](bool finishedToEnd) {
+        reports.push_back(finishedToEnd);
+        reportedInsidePlay = reportedInsidePlay || playing;
+    });
+    playing = true;
+    sound->play();
+    playing = false;
+    ASSERT_TRUE(spinUntil([&] { return !reports.empty(); }));
+    spinUntil([] { return false; }, 300);
+
+    EXPECT_EQ(reports, std::vector<bool> { true });
+    EXPECT_FALSE(reportedInsidePlay);
+    EXPECT_FALSE(sound->isPlaying());
+}
