@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
-
 #include <cstdint>
 #include <variant>
 

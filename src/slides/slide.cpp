@@ -3,7 +3,8 @@
 #include "imagecodec.h"
 
 #include <QBuffer>
-
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace lanternreel {
@@ -13,7 +14,22 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     const auto info = probeImage(encoded);
     if (!info)
         return nullptr;
-    return std::make_shared<const Slide>(Private{}, name, encoded, info->size);
+    return std::make_shared<const Slide>(Private {}, name, encoded, info->size);
+}
+
+SlidePtr Slide::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray encoded = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return nullptr;
+    const auto info = validateImage(encoded);
+    if (!info)
+        return nullptr;
+    return std::make_shared<const Slide>(Private {}, QFileInfo(path).fileName(), encoded,
+                                         info->size);
 }
 
 SlidePtr Slide::fromImage(const QString &name, const QImage &image)
@@ -24,15 +40,14 @@ SlidePtr Slide::fromImage(const QString &name, const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG", 100);
-    return std::make_shared<const Slide>(Private{}, name, bytes, image.size());
+    return std::make_shared<const Slide>(Private {}, name, bytes, image.size());
 }
 
 Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size)
     : m_name(name)
     , m_encoded(encoded)
     , m_size(size)
-{
-}
+{ }
 
 QImage Slide::pixels(QSize target) const
 {

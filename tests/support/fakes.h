@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakeimportprogress.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
 #include "platform/menuitem.h"
@@ -11,7 +12,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,7 +30,7 @@ public:
     void beep() override { ++beeps; }
     void alert(const QString &messageText, const QString &informativeText) override
     {
-        alerts.push_back({messageText, informativeText});
+        alerts.push_back({ messageText, informativeText });
         if (onAlert)
             onAlert();
     }
@@ -105,8 +105,7 @@ class FakeMenuItem : public MenuItem
 public:
     explicit FakeMenuItem(int initial = 0)
         : value(initial)
-    {
-    }
+    { }
     int state() const override { return value; }
     void setState(int state) override { value = state; }
     int value;
@@ -154,6 +153,7 @@ public:
         bundle.preferences = &preferences;
         bundle.timers = &timers;
         bundle.openPanels = &openPanels;
+        bundle.importProgress = &importProgress;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -165,6 +165,7 @@ public:
     FakePreferenceStore preferences;
     FakeTimers timers;
     FakeOpenPanels openPanels;
+    FakeImportProgress importProgress;
     Services bundle;
 };
 
