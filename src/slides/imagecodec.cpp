@@ -4,9 +4,11 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTransform>
+
 #include <cstring>
 #include <memory>
 #include <mutex>
+
 #include <turbojpeg.h>
 
 namespace lanternreel {
@@ -286,7 +288,7 @@ int jpegExifOrientation(const QByteArray &encoded)
         const uint64_t length = uint64_t(bytes[at + 2]) << 8 | bytes[at + 3];
         if (length < 2 || at + 2 + length > size)
             return 1;
-        static const char exifHeader[6] = { 'E', 'x', 'i', 'f', 0, 0 };
+        static const char exifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
         if (marker == 0xE1 && length >= 8 && std::memcmp(bytes + at + 4, exifHeader, 6) == 0) {
             const int orientation = tiffOrientation(bytes + at + 10, length - 8);
             return orientation ? orientation : 1;

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QStringList>
+
 #include <cstdint>
 #include <optional>
 

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+
 #include <algorithm>
 #include <functional>
 
@@ -19,7 +20,8 @@ namespace lanternreel {
 
 ImageHandler::ImageHandler(const Services &services)
     : m_services(services)
-{ }
+{
+}
 
 ImageHandler::~ImageHandler() = default;
 
@@ -226,7 +228,7 @@ SlidePtr ImageHandler::importPaths(const QStringList &paths)
             items.insert(items.end(), std::make_move_iterator(found.begin()),
                          std::make_move_iterator(found.end()));
         } else {
-            items.push_back({ path, false });
+            items.push_back({path, false});
         }
     }
     if (m_services.importProgress)
@@ -276,7 +278,7 @@ std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &f
             const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
             const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
             if (types.contains(extension))
-                items.push_back({ folder + QLatin1Char('/') + entryRelative, true });
+                items.push_back({folder + QLatin1Char('/') + entryRelative, true});
             if (entry.isDir()) {
                 const QString canonical = entry.canonicalFilePath();
                 if (!canonical.isEmpty() && !visited.contains(canonical)) {

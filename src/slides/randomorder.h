@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+
 #include <cstdint>
 #include <variant>
 

@@ -1,6 +1,7 @@
 #include "slideloader.h"
 
 #include <QThreadPool>
+
 #include <chrono>
 #include <condition_variable>
 #include <mutex>

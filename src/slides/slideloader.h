@@ -3,6 +3,7 @@
 #include "slides/slide.h"
 
 #include <QStringList>
+
 #include <functional>
 #include <memory>
 

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantMap>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -30,7 +31,7 @@ public:
     void beep() override { ++beeps; }
     void alert(const QString &messageText, const QString &informativeText) override
     {
-        alerts.push_back({ messageText, informativeText });
+        alerts.push_back({messageText, informativeText});
         if (onAlert)
             onAlert();
     }
@@ -105,7 +106,8 @@ class FakeMenuItem : public MenuItem
 public:
     explicit FakeMenuItem(int initial = 0)
         : value(initial)
-    { }
+    {
+    }
     int state() const override { return value; }
     void setState(int state) override { value = state; }
     int value;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
+
 #include <gtest/gtest.h>
 
 namespace lanternreel::testing {
@@ -113,7 +114,7 @@ QString testDataDir(const QString &subfolder)
 {
     const QString root = qEnvironmentVariable("LANTERNREEL_TESTDATA");
     if (root.isEmpty())
-        return {};
+        return{};
     const QString dir = root + QLatin1Char('/') + subfolder;
     return QFileInfo(dir).isDir() ? dir : QString();
 }

@@ -1,6 +1,7 @@
-#include <QCoreApplication>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <QCoreApplication>
 #ifndef LANTERNREEL_TEST_KIND_UNIT
 #include <QApplication>
 #endif

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImageReader>
+
 #include <gtest/gtest.h>
 
 using namespace lanternreel;
