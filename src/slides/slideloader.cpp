@@ -76,12 +76,15 @@ void SlideLoader::waitUntil(const std::function<bool()> &ready)
 {
     for (;;) {
         {
-            std::unique_lock lock(m_shared->mutex);
-            if (m_shared->changed.wait_for(lock, WaitSlice, ready))
+            std::lock_guard lock(m_shared->mutex);
+            if (ready())
                 return;
         }
         if (m_whileWaiting)
             m_whileWaiting();
+        std::unique_lock lock(m_shared->mutex);
+        if (m_shared->changed.wait_for(lock, WaitSlice, ready))
+            return;
     }
 }
 
