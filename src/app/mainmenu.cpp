@@ -29,6 +29,8 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
             QApplication::quit();
     });
 
+    addCommand(tr("Slideshow"), tr("Import Images…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+               &MyDocument::selectImages);
     m_loop = addAction(tr("Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);
     m_random = addAction(tr("Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "qtalerts.h"
+#include "qtimportprogress.h"
 #include "qtlog.h"
 #include "qtopenpanels.h"
 #include "qtpreferencestore.h"
@@ -20,6 +21,7 @@ public:
         m_services.preferences = &m_preferences;
         m_services.timers = &m_timers;
         m_services.openPanels = &m_openPanels;
+        m_services.importProgress = &m_importProgress;
     }
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -32,6 +34,7 @@ private:
     QtPreferenceStore m_preferences;
     QtTimers m_timers;
     QtOpenPanels m_openPanels;
+    QtImportProgress m_importProgress;
     Services m_services;
 };
 
