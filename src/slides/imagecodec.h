@@ -29,9 +29,10 @@ std::optional<ImageInfo> probeImage(const QByteArray &encoded);
 // are the caller's business) and at full size otherwise. A null image on any failure.
 QImage decodeImage(const QByteArray &encoded, QSize target = {});
 
-// Decodes every byte of the picture at full size and throws the pixels away: a truncated or
-// corrupt file, which some readers quietly patch up, is refused here. The upright size when the
-// whole picture decoded cleanly.
+// Decodes every byte of the picture and throws the pixels away: a truncated or corrupt file,
+// which some readers quietly patch up, is refused here. A JPEG is decoded at its smallest DCT
+// scale (every coefficient is still read and checked). The upright full size when the whole
+// picture decoded cleanly.
 std::optional<ImageInfo> validateImage(const QByteArray &encoded);
 
 // The EXIF orientation (1 to 8) recorded in a JPEG file's APP1 segment; 1 when there is none or
