@@ -1,9 +1,14 @@
+#include "app/dragwatcher.h"
+#include "app/instancedoor.h"
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/qtservices.h"
+#include "slides/imagehandler.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 
 using namespace lanternreel;
 
@@ -17,11 +22,33 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("Lanternreel"));
     QApplication::setApplicationName(QStringLiteral("Lanternreel"));
 
+    // What is left after Qt took its own options are files to open. They travel as full paths,
+    // since a program already running has a working folder of its own.
+    QStringList paths;
+    for (int i = 1; i < argc; ++i)
+        paths.append(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
+
+    const QString doorName = InstanceDoor::serverName();
+    if (!paths.isEmpty()) {
+        if (const auto reply = InstanceDoor::knock(doorName, paths))
+            return *reply;
+    }
+
     QtServices platform;
     DocumentController controller(
         [&platform] { return std::make_unique<MyDocument>(platform.services()); });
     MainMenu menu(controller);
-    controller.setWindowHook([&menu](DocumentWindow *window) { menu.installInto(window); });
+    DragWatcher watcher(controller);
+    controller.setWindowHook([&menu, &watcher](DocumentWindow *window) {
+        menu.installInto(window);
+        watcher.watch(window);
+    });
+
+    InstanceDoor door(doorName, [&watcher](const QStringList &given) {
+        return watcher.applicationOpenFiles(given);
+    });
+    door.setBusy([] { return ImageHandler::importInProgress(); });
+    door.open();
 
     // Closing the last show ends the program, as closing the last window does.
     QObject::connect(&controller, &DocumentController::documentCountChanged, &app, [](int count) {
@@ -29,6 +56,9 @@ int main(int argc, char *argv[])
             QApplication::quit();
     });
 
-    controller.openUntitledDocumentAndDisplay();
+    if (paths.isEmpty())
+        controller.openUntitledDocumentAndDisplay();
+    else
+        QTimer::singleShot(0, &watcher, [&watcher, paths] { watcher.applicationOpenFiles(paths); });
     return QApplication::exec();
 }

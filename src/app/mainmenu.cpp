@@ -39,6 +39,8 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                                       &MyDocument::showPreferencesPanel);
     preferences->setMenuRole(QAction::PreferencesRole);
 
+    addCommand(tr("&Slideshow"), tr("Import Images…"), QKeySequence(Qt::CTRL | Qt::Key_I),
+               &MyDocument::selectImages);
     // The arrow and Home shortcuts belong to the document window's menu bar, so they act only
     // while a document window is active and leave text fields of other windows alone.
     addCommand(tr("&Slideshow"), tr("Start Slideshow"), QKeySequence(Qt::Key_F5),

@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
+
 #include <cstdint>
 #include <memory>
 
@@ -44,6 +46,9 @@ public:
     Model *getModel() const { return model.get(); }
 
     // Commands.
+    void selectImages();
+    // Imports files handed over from outside; true when the show then has a slide to show.
+    bool dragOpen(const QStringList &paths);
     void randomizeSlides(MenuItem &item);
     void loopPlayback(MenuItem &item);
     void removeAllImages();

@@ -1,10 +1,20 @@
 #include "imagehandler.h"
 
 #include "platform/alerts.h"
+#include "platform/importprogress.h"
 #include "platform/log.h"
+#include "platform/openpanels.h"
+#include "slides/imagecodec.h"
+#include "slides/numericcompare.h"
 #include "slides/randomorder.h"
+#include "slides/slideloader.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
 
 #include <algorithm>
+#include <functional>
 
 namespace lanternreel {
 
@@ -163,6 +173,181 @@ void ImageHandler::getNewRandomOrder()
 void ImageHandler::appendSlide(SlidePtr slide)
 {
     imagesToDisplay.push_back(std::move(slide));
+}
+
+namespace {
+
+int importsRunning = 0;
+
+struct ImportGuard
+{
+    ImportGuard() { ++importsRunning; }
+    ~ImportGuard() { --importsRunning; }
+    ImportGuard(const ImportGuard &) = delete;
+    ImportGuard &operator=(const ImportGuard &) = delete;
+};
+
+} // namespace
+
+bool ImageHandler::importInProgress()
+{
+    return importsRunning > 0;
+}
+
+SlidePtr ImageHandler::selectImages()
+{
+    const auto chosen = m_services.openPanels->chooseImages(imageFileTypes());
+    if (!chosen)
+        return nullptr;
+    // Panel order, unsorted: the user's own choice of sequence.
+    return importPaths(*chosen);
+}
+
+SlidePtr ImageHandler::selectImagesFromDrag(const QStringList &paths)
+{
+    QStringList sorted = paths;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const QString &a, const QString &b) { return numericCompare(a, b) < 0; });
+    return importPaths(sorted);
+}
+
+SlidePtr ImageHandler::importPaths(const QStringList &paths)
+{
+    if (importInProgress()) {
+        // Only reachable from an event let through while another import waits.
+        m_services.alerts->beep();
+        return nullptr;
+    }
+    ImportGuard guard;
+    showProgressWindow();
+
+    std::vector<ImportItem> items;
+    for (const QString &path : paths) {
+        if (QFileInfo(path).isDir()) {
+            auto found = folderItems(path);
+            items.insert(items.end(), std::make_move_iterator(found.begin()),
+                         std::make_move_iterator(found.end()));
+        } else {
+            items.push_back({path, false});
+        }
+    }
+    if (m_services.importProgress)
+        m_services.importProgress->progress(0, static_cast<int>(items.size()));
+
+    int appended = 0;
+    if (loadItems(items, appended) == LoadResult::Failed) {
+        // The two lists must hold the same slides while random is on, so the slides that did
+        // load are shuffled in even though the import as a whole failed.
+        if (random && appended > 0)
+            getNewRandomOrder();
+        return loadFailure();
+    }
+    if (imagesToDisplay.empty())
+        return nothingFound();
+    if (random)
+        getNewRandomOrder();
+    closeProgressWindow();
+    return imagesToDisplay.front();
+}
+
+int32_t ImageHandler::scanDirectory(const QString &folder)
+{
+    int appended = 0;
+    return loadItems(folderItems(folder), appended) == LoadResult::Loaded ? 0 : -1;
+}
+
+// Every entry at any depth, each folder's entries in name order and a folder's contents right
+// after the folder itself. Only names with a picture extension are kept (a folder so named is
+// kept too, and fails to load). A folder reached a second time, through a symbolic link, is not
+// entered again, so a link back up the tree ends; a folder that cannot be read lists nothing.
+std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &folder) const
+{
+    const QStringList typeList = imageFileTypes();
+    const QSet<QString> types(typeList.begin(), typeList.end());
+    std::vector<ImportItem> items;
+    QSet<QString> visited { QFileInfo(folder).canonicalFilePath() };
+    std::function<void(const QString &)> list = [&](const QString &relative) {
+        const QString here = relative.isEmpty() ? folder : folder + QLatin1Char('/') + relative;
+        const QFileInfoList entries = QDir(here).entryInfoList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            const QString entryRelative = relative.isEmpty()
+                ? entry.fileName()
+                : relative + QLatin1Char('/') + entry.fileName();
+            const QString name = entry.fileName();
+            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+            const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
+            if (types.contains(extension))
+                items.push_back({folder + QLatin1Char('/') + entryRelative, true});
+            if (entry.isDir()) {
+                const QString canonical = entry.canonicalFilePath();
+                if (!canonical.isEmpty() && !visited.contains(canonical)) {
+                    visited.insert(canonical);
+                    list(entryRelative);
+                }
+            }
+        }
+    };
+    list(QString());
+    return items;
+}
+
+ImageHandler::LoadResult ImageHandler::loadItems(const std::vector<ImportItem> &items,
+                                                 int &appended)
+{
+    QStringList paths;
+    paths.reserve(static_cast<qsizetype>(items.size()));
+    for (const ImportItem &item : items)
+        paths.append(item.path);
+    ImportProgress *progress = m_services.importProgress;
+    SlideLoader loader(paths, [progress] {
+        if (progress)
+            progress->keepMoving();
+    });
+    for (size_t i = 0; i < items.size(); ++i) {
+        SlidePtr slide = loader.next();
+        if (!slide) {
+            if (items[i].inFolder)
+                m_services.log->out(QStringLiteral("Error loading images."));
+            return LoadResult::Failed;
+        }
+        appendSlide(std::move(slide));
+        ++appended;
+        if (progress)
+            progress->progress(static_cast<int>(i + 1), static_cast<int>(items.size()));
+    }
+    return LoadResult::Loaded;
+}
+
+void ImageHandler::showProgressWindow()
+{
+    if (m_services.importProgress)
+        m_services.importProgress->show(0);
+}
+
+void ImageHandler::closeProgressWindow()
+{
+    if (m_services.importProgress)
+        m_services.importProgress->close();
+}
+
+SlidePtr ImageHandler::nothingFound()
+{
+    closeProgressWindow();
+    m_services.alerts->beep();
+    m_services.alerts->alert(QStringLiteral("No Valid Files Found"),
+                             QStringLiteral("No valid image files were found."));
+    return nullptr;
+}
+
+SlidePtr ImageHandler::loadFailure()
+{
+    closeProgressWindow();
+    m_services.alerts->beep();
+    m_services.alerts->alert(QStringLiteral("Problem Loading Images"),
+                             QStringLiteral("Lanternreel encountered problems loading your "
+                                            "images. Please make sure none are corrupt."));
+    return nullptr;
 }
 
 } // namespace lanternreel

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -46,7 +47,36 @@ public:
     // Appends one slide at the end of the display order.
     void appendSlide(SlidePtr slide);
 
+    // Import. Each asks for files and folders (in the open panel) or takes the given paths,
+    // appends every picture loaded to the end of the slide list, and answers the first slide
+    // of the whole list; nullptr when the user cancelled, nothing was found, or a file did not
+    // load (the user has then been told, and slides appended before that file stay).
+    SlidePtr selectImages();
+    // The paths are imported in numericCompare order.
+    SlidePtr selectImagesFromDrag(const QStringList &paths);
+    // Appends every picture file beneath `folder`, at any depth. 0 when the whole folder was
+    // scanned, -1 when a picture in it did not load and the scan stopped there.
+    int32_t scanDirectory(const QString &folder);
+    // While one runs, the progress window lets events through; another import must wait.
+    static bool importInProgress();
+
 private:
+    struct ImportItem
+    {
+        QString path;
+        bool inFolder = false; // found by a folder scan, not named by the user
+    };
+    enum class LoadResult { Loaded, Failed };
+
+    SlidePtr importPaths(const QStringList &paths);
+    void showProgressWindow();
+    void closeProgressWindow();
+    std::vector<ImportItem> folderItems(const QString &folder) const;
+    // Loads `items` in order and appends each slide; stops at the first that does not load.
+    LoadResult loadItems(const std::vector<ImportItem> &items, int &appended);
+    SlidePtr nothingFound();
+    SlidePtr loadFailure();
+
     const std::vector<SlidePtr> &orderInUse() const;
     SlidePtr slideInUseAt(int32_t index) const;
 

@@ -3,6 +3,8 @@
 #include "imagecodec.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -14,6 +16,21 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     if (!info)
         return nullptr;
     return std::make_shared<const Slide>(Private{}, name, encoded, info->size);
+}
+
+SlidePtr Slide::load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray encoded = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return nullptr;
+    const auto info = validateImage(encoded);
+    if (!info)
+        return nullptr;
+    return std::make_shared<const Slide>(Private{}, QFileInfo(path).fileName(), encoded,
+                                         info->size);
 }
 
 SlidePtr Slide::fromImage(const QString &name, const QImage &image)

@@ -27,6 +27,11 @@ class Slide
 public:
     // From a picture file's bytes; nullptr when the header is not a picture this program reads.
     static SlidePtr fromEncoded(const QString &name, const QByteArray &encoded);
+    // Reads a picture file and decodes every byte of it, so that a truncated or corrupt file is
+    // refused now rather than shown half grey later; keeps the file's bytes, not the pixels.
+    // Named after the path's last component. nullptr when the file cannot be read or does not
+    // decode cleanly.
+    static SlidePtr load(const QString &path);
     // From pixels in memory, kept losslessly (as PNG). A null image gives nullptr.
     static SlidePtr fromImage(const QString &name, const QImage &image);
 

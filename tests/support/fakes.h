@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fakesounds.h"
+#include "fakeimportprogress.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
 #include "platform/menuitem.h"
@@ -155,6 +156,7 @@ public:
         bundle.openPanels = &openPanels;
         bundle.sounds = &sounds;
         bundle.mediaLength = &mediaLength;
+        bundle.importProgress = &importProgress;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -168,6 +170,7 @@ public:
     FakeOpenPanels openPanels;
     FakeSoundFactory sounds;
     FakeMediaLength mediaLength;
+    FakeImportProgress importProgress;
     Services bundle;
 };
 

@@ -1,13 +1,50 @@
 #include "document.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
 
 namespace lanternreel {
+
+namespace {
+
+QStringList localPaths(const QMimeData *mime)
+{
+    QStringList paths;
+    if (!mime || !mime->hasUrls())
+        return paths;
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+} // namespace
 
 DocumentWindow::DocumentWindow(QWidget *parent)
     : QMainWindow(parent)
 {
+    setAcceptDrops(true);
+}
+
+void DocumentWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!localPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void DocumentWindow::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = localPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The import may run a modal window; the drag source should not wait for it.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { emit filesDropped(paths); }, Qt::QueuedConnection);
 }
 
 void DocumentWindow::closeEvent(QCloseEvent *event)

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 namespace lanternreel {
 
@@ -19,9 +20,13 @@ public:
 
 signals:
     void closeRequested();
+    // Local files dropped on the window, full paths in the order the drop lists them.
+    void filesDropped(const QStringList &paths);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 };
 
 // The framework's side of one open document: its file, its window, its place among the open

@@ -26,6 +26,8 @@ public:
     Document *openUntitledDocumentAndDisplay();
     Document *currentDocument() const;
     std::vector<Document *> documents() const;
+    // Makes `document` the current one, as activating its window would.
+    void makeCurrent(Document *document);
 
     // Closes the document and its window. Answers false when the document stays open.
     bool closeDocument(Document *document);
@@ -41,7 +43,6 @@ signals:
     void documentCountChanged(int count);
 
 private:
-    void makeCurrent(Document *document);
     void onFocusWindowChanged();
 
     Factory m_factory;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace lanternreel {
 
@@ -15,16 +16,46 @@ QString nameFilter(const QString &label, const QStringList &extensions)
     return QStringLiteral("%1 (%2)").arg(label, patterns.join(QLatin1Char(' ')));
 }
 
+// Qt's chooser picks either files or one folder. This one lists folders and the image files,
+// lets the user select any mix of them, and takes the selection as it stands when "Open" is
+// pressed; double-clicking a folder still goes into it.
+class FilesAndFoldersDialog : public QFileDialog
+{
+public:
+    FilesAndFoldersDialog(QWidget *parent, const QString &caption)
+        : QFileDialog(parent, caption)
+    {
+        // Only Qt's own dialog can be taught to take folders and files together.
+        setOption(QFileDialog::DontUseNativeDialog);
+        // Several at once; a selected folder keeps "Open" enabled, and accept() takes it.
+        setFileMode(QFileDialog::ExistingFiles);
+    }
+
+    QStringList chosen;
+
+    void accept() override
+    {
+        const QStringList selected = selectedFiles();
+        if (selected.isEmpty())
+            return;
+        for (const QString &path : selected) {
+            if (!QFileInfo::exists(path))
+                return;
+        }
+        chosen = selected;
+        QDialog::accept();
+    }
+};
+
 } // namespace
 
 std::optional<QStringList> QtOpenPanels::chooseImages(const QStringList &extensions)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QObject::tr("Import Images"));
-    dialog.setFileMode(QFileDialog::ExistingFiles);
+    FilesAndFoldersDialog dialog(QApplication::activeWindow(), QObject::tr("Import Images"));
     dialog.setNameFilter(nameFilter(QObject::tr("Images"), extensions));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.selectedFiles();
+    return dialog.chosen;
 }
 
 std::optional<QStringList> QtOpenPanels::chooseSounds(const QStringList &extensions)

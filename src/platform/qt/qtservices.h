@@ -3,6 +3,7 @@
 #include "avmedialength.h"
 #include "platform/services.h"
 #include "qtalerts.h"
+#include "qtimportprogress.h"
 #include "qtlog.h"
 #include "qtopenpanels.h"
 #include "qtpreferencestore.h"
@@ -24,6 +25,7 @@ public:
         m_services.openPanels = &m_openPanels;
         m_services.sounds = &m_sounds;
         m_services.mediaLength = &m_mediaLength;
+        m_services.importProgress = &m_importProgress;
     }
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -38,6 +40,7 @@ private:
     QtOpenPanels m_openPanels;
     QtSoundFactory m_sounds;
     AvMediaLength m_mediaLength;
+    QtImportProgress m_importProgress;
     Services m_services;
 };
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+class QLocalSocket;
+
+namespace lanternreel {
+
+// Keeps one running program per user: a later launch with files hands its paths to the running
+// one through a local socket, waits for the answer and exits with it.
+class InstanceDoor : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Answers a request's paths with the reply to send back (0 success, 2 failure).
+    using Handler = std::function<int(const QStringList &paths)>;
+
+    // The socket of this user's running program.
+    static QString serverName();
+    // Gives `paths` to the program listening at `name` and waits, however long its import and
+    // alerts take, for its reply. Nothing when no program listens there.
+    static std::optional<int> knock(const QString &name, const QStringList &paths);
+
+    InstanceDoor(QString name, Handler handler, QObject *parent = nullptr);
+    ~InstanceDoor() override;
+
+    // While `busy` answers true, requests wait their turn (an import lets events through while
+    // it works, and must not be entered again).
+    void setBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
+    // Starts listening. False when another program already listens, or the socket cannot be
+    // made; the program then simply runs without a door. A socket left by a program that
+    // crashed is removed first.
+    bool open();
+
+private:
+    struct Request
+    {
+        QPointer<QLocalSocket> socket;
+        QStringList paths;
+    };
+    void onNewConnection();
+    void onReadyRead(QLocalSocket *socket);
+    void serveNext();
+
+    QString m_name;
+    Handler m_handler;
+    std::function<bool()> m_busy;
+    QLocalServer m_server;
+    std::deque<Request> m_queue;
+    bool m_serving = false;
+};
+
+} // namespace lanternreel

@@ -1,0 +1,109 @@
+#include "slideloader.h"
+
+#include <QThreadPool>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace lanternreel {
+
+struct SlideLoader::Shared
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<std::optional<SlidePtr>> results; // filled in as decodes finish
+    int running = 0;
+    bool cancelled = false;
+};
+
+namespace {
+
+// How often the waiting thread looks up from its wait to let the caller do its own work.
+constexpr std::chrono::milliseconds WaitSlice { 25 };
+
+} // namespace
+
+SlideLoader::SlideLoader(QStringList paths, std::function<void()> whileWaiting)
+    : m_paths(std::move(paths))
+    , m_whileWaiting(std::move(whileWaiting))
+    , m_shared(std::make_shared<Shared>())
+{
+    m_shared->results.resize(static_cast<size_t>(m_paths.size()));
+}
+
+SlideLoader::~SlideLoader()
+{
+    {
+        std::lock_guard lock(m_shared->mutex);
+        m_shared->cancelled = true;
+    }
+    waitUntil([this] { return m_shared->running == 0; });
+}
+
+// Keeps the pool busy without running far ahead: each finished slide not yet taken holds its
+// file's bytes, and each decode in flight its full-size pixels.
+void SlideLoader::startAhead()
+{
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const qsizetype ahead = std::max(2, pool->maxThreadCount() * 2);
+    while (m_started < m_paths.size() && m_started - m_taken < ahead) {
+        const size_t index = static_cast<size_t>(m_started);
+        const QString path = m_paths[m_started];
+        {
+            std::lock_guard lock(m_shared->mutex);
+            ++m_shared->running;
+        }
+        pool->start([shared = m_shared, index, path] {
+            bool cancelled;
+            {
+                std::lock_guard lock(shared->mutex);
+                cancelled = shared->cancelled;
+            }
+            SlidePtr slide = cancelled ? nullptr : Slide::load(path);
+            std::lock_guard lock(shared->mutex);
+            shared->results[index] = std::move(slide);
+            --shared->running;
+            shared->changed.notify_all();
+        });
+        ++m_started;
+    }
+}
+
+void SlideLoader::waitUntil(const std::function<bool()> &ready)
+{
+    for (;;) {
+        {
+            std::lock_guard lock(m_shared->mutex);
+            if (ready())
+                return;
+        }
+        if (m_whileWaiting)
+            m_whileWaiting();
+        std::unique_lock lock(m_shared->mutex);
+        if (m_shared->changed.wait_for(lock, WaitSlice, ready))
+            return;
+    }
+}
+
+SlidePtr SlideLoader::next()
+{
+    if (m_taken >= m_paths.size())
+        return nullptr;
+    startAhead();
+    const size_t index = static_cast<size_t>(m_taken);
+    waitUntil([this, index] { return m_shared->results[index].has_value(); });
+    SlidePtr slide;
+    {
+        std::lock_guard lock(m_shared->mutex);
+        slide = std::move(*m_shared->results[index]);
+        m_shared->results[index].reset();
+    }
+    ++m_taken;
+    startAhead();
+    return slide;
+}
+
+} // namespace lanternreel
