@@ -8,11 +8,21 @@ export LANTERNREEL_E2E_LIB="$(dirname "$0")/lib.sh"
 export XDG_RUNTIME_DIR=$(mktemp -d)
 openbox >/dev/null 2>&1 &
 wm=$!
-# openbox is up once it has claimed the screen (it sets _NET_SUPPORTING_WM_CHECK on the root)
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# openbox is ready once it announces what it supports on the root window; on a busy machine
+# that can take several seconds.
+ready=0
+for _ in $(seq 300); do
+  if xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; then
+    ready=1
+    break
+  fi
   sleep 0.1
 done
+if [ "$ready" -ne 1 ]; then
+  echo "FAIL: openbox did not start" >&2
+  kill "$wm" 2>/dev/null || true
+  exit 1
+fi
 status=0
 bash "$script" "$@" || status=$?
 kill "$wm" 2>/dev/null || true

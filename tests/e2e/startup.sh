@@ -13,7 +13,7 @@ count=$(windows_named '^Untitled$' | wc -l)
 [ "$count" -eq 1 ] || fail "expected one Untitled window, found $count"
 
 window=$(windows_named '^Untitled$')
-xdotool windowactivate --sync "$window"
+wait_for 10 xdotool windowactivate --sync "$window" || fail "could not activate the window"
 before=$(program_windows)
 xdotool key --window "$window" alt+s
 wait_for 10 more_program_windows_than "$before" || fail "Alt+S opened no menu"
