@@ -246,6 +246,7 @@ TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)
     text.setText(QStringLiteral("W.wav"));
     selectRows(other->getSoundTableView(), { 1 });
     const std::unique_ptr<QMimeData> otherShow = dragSelected(other);
+    ASSERT_NE(otherShow, nullptr);
     QMimeData forged;
     forged.setData(SoundTableModel::RowMimeType, "another-process 0 0");
     const QMimeData *foreign[] = { &text, otherShow.get(), &forged };
@@ -258,6 +259,7 @@ TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)
     }
     // A marker of an earlier drag of this table is stale once another row is dragged.
     const std::unique_ptr<QMimeData> earlier = dragSelected(document);
+    ASSERT_NE(earlier, nullptr);
     selectRows(view, { 1 });
     ASSERT_NE(dragSelected(document), nullptr);
     dropAt(view, *earlier, onRow2);
