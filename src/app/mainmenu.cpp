@@ -34,9 +34,9 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     });
 
     // Ctrl+, everywhere: the platforms' own Preferences key is unset on most Linux desktops.
-    QAction *preferences = addCommand(tr("&Edit"), tr("Pre&ferences…"),
-                                      QKeySequence(Qt::CTRL | Qt::Key_Comma),
-                                      &MyDocument::showPreferencesPanel);
+    QAction *preferences
+        = addCommand(tr("&Edit"), tr("Pre&ferences…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+                     &MyDocument::showPreferencesPanel);
     preferences->setMenuRole(QAction::PreferencesRole);
 
     addCommand(tr("&Slideshow"), tr("Import Images…"), QKeySequence(Qt::CTRL | Qt::Key_I),
@@ -62,8 +62,14 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::removeCurrentImage);
     addCommand(tr("&Slideshow"), tr("Remove All Images"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MyDocument::removeAllImages);
+    addCommand(tr("&Slideshow"), tr("Slideshow Info…"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), &MyDocument::slideshowInfo);
+    addCommand(tr("&Slideshow"), tr("Soundtrack…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
+               &MyDocument::showSoundPanel);
     addCommand(tr("&Slideshow"), tr("Add Sound…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A),
                &MyDocument::addSong);
+    addCommand(tr("&Slideshow"), tr("Remove Sound"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace), &MyDocument::removeSong);
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);

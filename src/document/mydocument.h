@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <QTableView>
 #include <cstdint>
 #include <memory>
 
@@ -90,6 +91,19 @@ public:
     QLineEdit *getTimerInterval() const { return timerInterval; }
     ColorWell *getBgColor() const { return bgColor; }
 
+    // Panels (panels.cpp). Each command opens a new panel; outlets point at the newest, and
+    // turn null once it has closed. The information panel is a snapshot taken as it opens; the
+    // soundtrack panel's table is live.
+    void slideshowInfo();
+    void showSoundPanel();
+    QDialog *getInfoPanel() const { return infoPanel; }
+    QLabel *getNumberOfSlides() const { return numberOfSlides; }
+    QLabel *getDurationOfSlides() const { return durationOfSlides; }
+    QLabel *getProjectedDuration() const { return projectedDuration; }
+    QLabel *getProjectedSoundtrackDuration() const { return projectedSoundtrackDuration; }
+    QDialog *getSoundPanel() const { return soundPanel; }
+    QTableView *getSoundTableView() const { return soundTableView; }
+
     // Printing (printing.cpp). Prints the current slide at its own size, one pixel to one point,
     // at the page's 36-point (half-inch) top and left margins; with `showPanels` the print panel
     // comes first.
@@ -133,6 +147,15 @@ private:
     QPointer<QDialog> preferencesPanel;
     QPointer<QLineEdit> timerInterval;
     QPointer<ColorWell> bgColor;
+    // Outlets of the information and soundtrack panels opened last; each panel is its own
+    // window controller, as the preferences panel is.
+    QPointer<QDialog> infoPanel;
+    QPointer<QLabel> numberOfSlides;
+    QPointer<QLabel> durationOfSlides;
+    QPointer<QLabel> projectedDuration;
+    QPointer<QLabel> projectedSoundtrackDuration;
+    QPointer<QDialog> soundPanel;
+    QPointer<QTableView> soundTableView;
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
 };
 

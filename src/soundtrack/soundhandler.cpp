@@ -117,6 +117,63 @@ void SoundHandler::removeSong()
     tableV->reloadData();
 }
 
+void SoundHandler::releaseTableView(const TableView *table)
+{
+    if (tableV == table)
+        tableV = nullptr;
+}
+
+QVariant SoundHandler::objectValueForTableColumn(const QString &columnIdentifier, int32_t row) const
+{
+    if (row < 0 || row >= numSounds())
+        return {};
+    if (columnIdentifier == QLatin1String("songs"))
+        return soundNames[static_cast<size_t>(row)];
+    if (columnIdentifier == QLatin1String("duration"))
+        return soundLengths[static_cast<size_t>(row)];
+    return {};
+}
+
+std::optional<QString> SoundHandler::writeRows(const QList<int> &rows)
+{
+    if (rows.size() != 1 || rows.front() < 0 || rows.front() >= numSounds())
+        return std::nullopt;
+    draggedRow = rows.front();
+    return soundsToPlay[static_cast<size_t>(draggedRow)]->name();
+}
+
+bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
+{
+    // Only a drag that started here says which row moves; anything else would swap with the row
+    // of some earlier drag.
+    if (!fromThisTable || soundsToPlay.empty())
+        return false;
+    // Compared unsigned so that a negative row, too, lands on the last one.
+    if (static_cast<uint32_t>(row) >= static_cast<uint32_t>(numSounds()))
+        row = numSounds() - 1;
+    // The dragged sound may have been removed while the drag was under way.
+    if (draggedRow < 0 || draggedRow >= numSounds())
+        return false;
+
+    m_services.log->out(QStringLiteral("here"));
+    const auto from = static_cast<size_t>(draggedRow);
+    const auto to = static_cast<size_t>(row);
+    std::swap(soundsToPlay[from], soundsToPlay[to]);
+    std::swap(soundNames[from], soundNames[to]);
+    std::swap(soundLengths[from], soundLengths[to]);
+    // A playing position that kept its number would name another sound: stop would then miss
+    // the one that plays, and the soundtrack would go on after it.
+    if (soundIsPlaying) {
+        if (soundIndex == draggedRow)
+            soundIndex = row;
+        else if (soundIndex == row)
+            soundIndex = draggedRow;
+    }
+    if (tableV)
+        tableV->reloadData();
+    return true;
+}
+
 void SoundHandler::playSound()
 {
     if (soundsToPlay.empty())

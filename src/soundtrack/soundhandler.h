@@ -2,7 +2,9 @@
 
 #include "platform/services.h"
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -49,6 +51,25 @@ public:
     // The table that shows the soundtrack, or nullptr. Not owned: whoever sets it clears it
     // before the table goes.
     void setTableView(TableView *table) { tableV = table; }
+    // Forgets `table` if it is the one held; for a table on its way out.
+    void releaseTableView(const TableView *table);
+    TableView *tableView() const { return tableV; }
+
+    // The table's questions, answered from the three lists. Rows count from 0.
+    int32_t numberOfRowsInTableView() const { return numSounds(); }
+    // The name ("songs") or length string ("duration") of the sound at `row`; null for any other
+    // column and for a row outside the list.
+    QVariant objectValueForTableColumn(const QString &columnIdentifier, int32_t row) const;
+    // The start of a drag of `rows`: the dragged sound's name, to go with the drag, having
+    // recorded the row in draggedRow; nothing when the drag may not start (several rows, or none
+    // of the list's).
+    std::optional<QString> writeRows(const QList<int> &rows);
+    // A drop on `row` (a row past the last counts as the last). `fromThisTable` says whether the
+    // drag started in a table of this soundtrack; any other drop is refused. Swaps the sounds at
+    // draggedRow and `row` in all three lists. The total stays; the play position moves with its
+    // sound while the soundtrack plays, and stays otherwise.
+    bool acceptDrop(int32_t row, bool fromThisTable);
+    int32_t returnDraggedRow() const { return draggedRow; }
 
     int32_t returnTotalLength() const { return totalLength; }
     const std::vector<QString> &returnSoundLengths() const { return soundLengths; }

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+// Failure messages show the text, not its bytes.
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 using namespace lanternreel;
 using namespace lanternreel::testing;
 
@@ -303,4 +309,145 @@ TEST(SoundHandlerLifetimeTest, GoingAwayWhilePlayingStopsTheSoundAndCutsItsCallb
     EXPECT_EQ(sound.stops, 1);
     EXPECT_FALSE(sound.alive);
     EXPECT_FALSE(sound.onFinished);
+}
+
+namespace {
+
+// W, X, Y, Z lasting 1, 2, 3 and 4 seconds, in a table, with the log emptied.
+class SoundTableTest : public SoundHandlerTest
+{
+protected:
+    SoundTableTest()
+    {
+        handler.setTableView(&table);
+        int seconds = 1;
+        for (const char *name : { "W.wav", "X.wav", "Y.wav", "Z.wav" })
+            addSongs({ QString::fromUtf8(name) }, seconds++);
+        table.reloads = 0;
+        fakes.log.outLines.clear();
+    }
+
+    // The three lists row by row, as "name length path" lines, so a row that came apart shows.
+    QStringList rows() const
+    {
+        QStringList result;
+        for (int32_t row = 0; row < handler.numSounds(); ++row) {
+            const auto i = static_cast<size_t>(row);
+            result.append(handler.returnSoundNames()[i] + QLatin1Char(' ')
+                          + handler.returnSoundLengths()[i] + QLatin1Char(' ')
+                          + handler.returnSounds()[i]->path());
+        }
+        return result;
+    }
+
+    static QStringList rowsOf(const char *order)
+    {
+        QStringList result;
+        for (const QString &name : QString::fromUtf8(order).split(QLatin1Char(' '))) {
+            const int seconds = name.at(0).unicode() - u'W' + 1;
+            result.append(QStringLiteral("%1.wav 0:0%2 /music/%1.wav").arg(name).arg(seconds));
+        }
+        return result;
+    }
+
+    FakeTableView table;
+};
+
+} // namespace
+
+TEST_F(SoundTableTest, AnswersRowsAndCellsByColumnIdentifier)
+{
+    EXPECT_EQ(handler.numberOfRowsInTableView(), 4);
+    EXPECT_EQ(handler.objectValueForTableColumn(QStringLiteral("songs"), 2).toString(),
+              QStringLiteral("Y.wav"));
+    EXPECT_EQ(handler.objectValueForTableColumn(QStringLiteral("duration"), 3).toString(),
+              QStringLiteral("0:04"));
+    EXPECT_FALSE(handler.objectValueForTableColumn(QStringLiteral("other"), 0).isValid());
+    EXPECT_FALSE(handler.objectValueForTableColumn(QStringLiteral("songs"), 4).isValid());
+    EXPECT_FALSE(handler.objectValueForTableColumn(QStringLiteral("songs"), -1).isValid());
+
+    SoundHandler empty(fakes.services());
+    EXPECT_EQ(empty.numberOfRowsInTableView(), 0);
+}
+
+TEST_F(SoundTableTest, DropSwapsTheDraggedRowWithTheTargetKeepingRowsTogether)
+{
+    EXPECT_EQ(handler.writeRows({ 0 }), QStringLiteral("W.wav"));
+    EXPECT_EQ(handler.returnDraggedRow(), 0);
+    EXPECT_TRUE(handler.acceptDrop(2, true));
+    EXPECT_EQ(rows(), rowsOf("Y X W Z"));
+    EXPECT_EQ(fakes.log.outLines, QStringList { QStringLiteral("here") });
+    EXPECT_EQ(table.reloads, 1);
+
+    // Below the last row (or at a negative one) means the last row.
+    ASSERT_TRUE(handler.acceptDrop(2, true)); // back to W X Y Z, draggedRow still 0
+    ASSERT_EQ(rows(), rowsOf("W X Y Z"));
+    handler.writeRows({ 1 });
+    EXPECT_TRUE(handler.acceptDrop(4, true));
+    EXPECT_EQ(rows(), rowsOf("W Z Y X"));
+    EXPECT_TRUE(handler.acceptDrop(-1, true));
+    EXPECT_EQ(rows(), rowsOf("W X Y Z"));
+
+    // Onto itself: nothing moves, but the drop is still taken and told.
+    handler.writeRows({ 2 });
+    EXPECT_TRUE(handler.acceptDrop(2, true));
+    EXPECT_EQ(rows(), rowsOf("W X Y Z"));
+    EXPECT_EQ(fakes.log.outLines.size(), 5);
+}
+
+TEST_F(SoundTableTest, SwapKeepsTheTotalAndThePlayingSoundStoppable)
+{
+    handler.writeRows({ 3 });
+    handler.acceptDrop(1, true);
+    EXPECT_EQ(handler.returnSoundIndex(), 0); // idle: the position stays
+    handler.acceptDrop(1, true);
+
+    handler.playSound();
+    fakes.sounds.finish(0); // X plays, at position 1
+    handler.writeRows({ 1 });
+    handler.acceptDrop(3, true); // W Z Y X
+    EXPECT_EQ(handler.returnTotalLength(), 10);
+    EXPECT_EQ(handler.returnSoundIndex(), 3);
+    handler.stopSound();
+    EXPECT_EQ(fakes.sounds.playingCount(), 0);
+    EXPECT_FALSE(handler.isPlaying());
+}
+
+TEST_F(SoundTableTest, OnlyOneRowOfTheListCanBeDragged)
+{
+    handler.writeRows({ 3 });
+    for (const QList<int> &rows : { QList<int> { 0, 1 }, QList<int> {}, QList<int> { 4 } })
+        EXPECT_FALSE(handler.writeRows(rows).has_value()) << rows.size();
+    EXPECT_EQ(handler.returnDraggedRow(), 3);
+}
+
+TEST_F(SoundTableTest, DropsNotFromThisTableOrOfAGoneRowAreRefused)
+{
+    handler.writeRows({ 3 });
+    EXPECT_FALSE(handler.acceptDrop(0, false));
+
+    // The dragged sound goes before its drop arrives.
+    table.selected = { 3 };
+    handler.removeSong();
+    table.reloads = 0;
+    EXPECT_FALSE(handler.acceptDrop(0, true));
+
+    EXPECT_EQ(rows(), rowsOf("W X Y"));
+    EXPECT_TRUE(fakes.log.outLines.isEmpty());
+    EXPECT_EQ(table.reloads, 0);
+
+    SoundHandler empty(fakes.services());
+    EXPECT_FALSE(empty.acceptDrop(0, true));
+}
+
+TEST_F(SoundTableTest, AGoingTableIsForgottenOnlyIfItIsTheOneHeld)
+{
+    FakeTableView older;
+    handler.releaseTableView(&older);
+    EXPECT_EQ(handler.tableView(), &table);
+    handler.releaseTableView(&table);
+    EXPECT_EQ(handler.tableView(), nullptr);
+    addSongs({ QStringLiteral("V.wav") }); // no table left to reload
+    EXPECT_EQ(handler.numSounds(), 5);
+    EXPECT_EQ(table.reloads, 0);
 }

@@ -275,6 +275,9 @@ TEST_F(PlaybackTest, MenuCommandsReachTheSameOperations)
         { "Previous Slide", QKeySequence(Qt::Key_Left) },
         { "Go to First Slide", QKeySequence(Qt::Key_Home) },
         { "Add Sound…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A) },
+        { "Remove Sound", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace) },
+        { "Slideshow Info…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I) },
+        { "Soundtrack…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T) },
     };
     for (const auto &[title, shortcut] : shortcuts) {
         if (QAction *action = item(title)) {
@@ -298,4 +301,11 @@ TEST_F(PlaybackTest, MenuCommandsReachTheSameOperations)
     fakes.openPanels.soundAnswers.push_back(QStringList { QStringLiteral("/music/x.wav") });
     item("Add Sound…")->trigger();
     EXPECT_EQ(document->getSoundHandler()->numSounds(), 1);
+    item("Slideshow Info…")->trigger();
+    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("3 images"));
+    item("Soundtrack…")->trigger();
+    ASSERT_NE(document->getSoundTableView(), nullptr);
+    document->getSoundTableView()->selectRow(0);
+    item("Remove Sound")->trigger();
+    EXPECT_EQ(document->getSoundHandler()->numSounds(), 0);
 }

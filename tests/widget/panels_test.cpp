@@ -1,0 +1,303 @@
+#include "document/mydocument.h"
+#include "document/preferencekeys.h"
+#include "document/soundtablemodel.h"
+#include "fakes.h"
+#include "platform/qt/documentcontroller.h"
+#include "slides/imagehandler.h"
+#include "soundtrack/soundhandler.h"
+#include "testslides.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+// Failure messages show the text, not its bytes.
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+using namespace lanternreel;
+using namespace lanternreel::testing;
+
+namespace {
+
+class PanelsTest : public ::testing::Test
+{
+protected:
+    PanelsTest()
+        : controller([this] { return std::make_unique<MyDocument>(fakes.services()); })
+    { }
+    ~PanelsTest() override
+    {
+        controller.closeAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A document whose interval is `seconds`, holding `slides` slides.
+    MyDocument *openDocument(int32_t slides = 0, int32_t seconds = 3)
+    {
+        fakes.preferences.stored.insert(TimerLengthKey, seconds);
+        auto *document = static_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+        for (int32_t i = 0; i < slides; ++i)
+            document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("s.jpg")));
+        return document;
+    }
+
+    // Adds /music/NAME for each name, W lasting 1 second, X 2, and so on.
+    void addSounds(MyDocument *document, const QStringList &names)
+    {
+        QStringList paths;
+        for (const QString &name : names) {
+            paths.append(QStringLiteral("/music/") + name);
+            fakes.mediaLength.set(paths.back(), name.at(0).unicode() - u'W' + 1);
+        }
+        fakes.openPanels.soundAnswers.push_back(paths);
+        document->addSong();
+        fakes.log.outLines.clear();
+    }
+
+    static QStringList names(MyDocument *document)
+    {
+        const auto &list = document->getSoundHandler()->returnSoundNames();
+        return QStringList(list.begin(), list.end());
+    }
+
+    static QStringList infoTexts(MyDocument *document)
+    {
+        return { document->getNumberOfSlides()->text(), document->getDurationOfSlides()->text(),
+                 document->getProjectedDuration()->text(),
+                 document->getProjectedSoundtrackDuration()->text() };
+    }
+
+    static SoundTableModel *model(MyDocument *document)
+    {
+        return qobject_cast<SoundTableModel *>(document->getSoundTableView()->model());
+    }
+
+    static void selectRows(QTableView *view, const QList<int> &rows)
+    {
+        view->clearSelection();
+        for (int row : rows)
+            view->selectionModel()->select(view->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    // The drag of the selected rows, as the view starts it; null when it may not start.
+    static std::unique_ptr<QMimeData> dragSelected(MyDocument *document)
+    {
+        QTableView *view = document->getSoundTableView();
+        return std::unique_ptr<QMimeData>(
+            view->model()->mimeData(view->selectionModel()->selectedIndexes()));
+    }
+
+    // Drags `data` into the table's viewport and drops it at `at`, as the window system does;
+    // a drag the table turns away on entering is never dropped.
+    static void dropAt(QTableView *view, const QMimeData &data, QPoint at)
+    {
+        QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &drop);
+    }
+
+    static void closeAndDelete(QWidget *panel)
+    {
+        panel->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    FakeServices fakes;
+    DocumentController controller;
+};
+
+} // namespace
+
+TEST_F(PanelsTest, InformationPanelTellsTheSizeOfTheShow)
+{
+    struct Case
+    {
+        int32_t slides;
+        int32_t seconds;
+        QStringList texts;
+    };
+    const Case cases[] = {
+        { 12, 3, { "12 images", "3 seconds", "36 seconds", "0:00" } },
+        { 25, 5, { "25 images", "5 seconds", "2 minutes", "0:00" } },
+        { 20, 3, { "20 images", "3 seconds", "1 minutes", "0:00" } },
+        { 0, 3, { "0 images", "3 seconds", "0 seconds", "0:00" } },
+        { 1, 59, { "1 images", "59 seconds", "59 seconds", "0:00" } },
+        // 4,000,000,000 seconds: past what 32 bits hold.
+        { 2, 2'000'000'000, { "2 images", "2000000000 seconds", "66666666 minutes", "0:00" } },
+    };
+    for (const Case &c : cases) {
+        MyDocument *document = openDocument(c.slides, c.seconds);
+        document->slideshowInfo();
+        ASSERT_TRUE(document->getInfoPanel() && document->getInfoPanel()->isVisible());
+        EXPECT_EQ(infoTexts(document), c.texts) << c.slides << " at " << c.seconds;
+    }
+}
+
+TEST_F(PanelsTest, InformationIsASnapshotAndEachOpeningANewPanel)
+{
+    MyDocument *document = openDocument(12, 3);
+    addSounds(document, { "Y.wav", "Z.wav" });
+    document->slideshowInfo();
+    const QPointer<QDialog> first = document->getInfoPanel();
+    EXPECT_EQ(document->getProjectedSoundtrackDuration()->text(), QStringLiteral("0:07"));
+
+    document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("t.jpg")));
+    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("12 images"));
+
+    document->slideshowInfo();
+    EXPECT_NE(document->getInfoPanel(), first);
+    EXPECT_TRUE(first && first->isVisible());
+    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("13 images"));
+    EXPECT_EQ(document->getProjectedDuration()->text(), QStringLiteral("39 seconds"));
+
+    closeAndDelete(document->getInfoPanel());
+    EXPECT_EQ(document->getNumberOfSlides(), nullptr);
+    EXPECT_TRUE(first);
+}
+
+TEST_F(PanelsTest, SoundtrackTableShowsTheSoundsLive)
+{
+    MyDocument *document = openDocument();
+    document->showSoundPanel();
+    QTableView *view = document->getSoundTableView();
+    ASSERT_NE(view, nullptr);
+    QAbstractItemModel *table = view->model();
+    EXPECT_EQ(table->rowCount(), 0);
+    ASSERT_EQ(table->columnCount(), 2);
+    EXPECT_EQ(table->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Sound"));
+    EXPECT_EQ(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Duration"));
+
+    fakes.mediaLength.set(QStringLiteral("/music/W.wav"), 65);
+    fakes.openPanels.soundAnswers.push_back(QStringList { QStringLiteral("/music/W.wav") });
+    document->getSoundPanel()->findChild<QPushButton *>(QStringLiteral("addSoundButton"))->click();
+    addSounds(document, { "X.wav" });
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(view->horizontalHeader()->count(), 2);
+    EXPECT_EQ(table->index(0, 0).data().toString(), QStringLiteral("W.wav"));
+    EXPECT_EQ(table->index(0, 1).data().toString(), QStringLiteral("1:05"));
+    EXPECT_EQ(table->index(1, 1).data().toString(), QStringLiteral("0:02"));
+
+    selectRows(view, { 0 });
+    document->getSoundPanel()
+        ->findChild<QPushButton *>(QStringLiteral("removeSoundButton"))
+        ->click();
+    EXPECT_EQ(names(document), QStringList { "X.wav" });
+    EXPECT_EQ(table->rowCount(), 1);
+}
+
+TEST_F(PanelsTest, DraggingOneRowOntoAnotherSwapsThem)
+{
+    MyDocument *document = openDocument();
+    addSounds(document, { "W.wav", "X.wav", "Y.wav", "Z.wav" });
+    document->showSoundPanel();
+    QTableView *view = document->getSoundTableView();
+    document->getSoundPanel()->resize(420, 400);
+    QApplication::processEvents();
+
+    selectRows(view, { 0 });
+    std::unique_ptr<QMimeData> drag = dragSelected(document);
+    ASSERT_NE(drag, nullptr);
+    EXPECT_EQ(drag->text(), QStringLiteral("W.wav"));
+    dropAt(view, *drag, view->visualRect(view->model()->index(2, 1)).center());
+    EXPECT_EQ(names(document), QStringList({ "Y.wav", "X.wav", "W.wav", "Z.wav" }));
+    EXPECT_EQ(fakes.log.outLines, QStringList { QStringLiteral("here") });
+    // The table shows the new order, lengths still beside their names.
+    EXPECT_EQ(view->model()->index(0, 0).data().toString(), QStringLiteral("Y.wav"));
+    EXPECT_EQ(view->model()->index(0, 1).data().toString(), QStringLiteral("0:03"));
+
+    // Row 1 into the empty space below the last row.
+    selectRows(view, { 1 });
+    drag = dragSelected(document);
+    ASSERT_NE(drag, nullptr);
+    const QRect last = view->visualRect(view->model()->index(3, 0));
+    ASSERT_LT(last.bottom() + 20, view->viewport()->height());
+    dropAt(view, *drag, QPoint(last.center().x(), last.bottom() + 15));
+    EXPECT_EQ(names(document), QStringList({ "Y.wav", "Z.wav", "W.wav", "X.wav" }));
+
+    // Several rows cannot be dragged.
+    selectRows(view, { 0, 2 });
+    EXPECT_EQ(dragSelected(document), nullptr);
+}
+
+TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)
+{
+    MyDocument *document = openDocument();
+    MyDocument *other = openDocument();
+    addSounds(document, { "W.wav", "X.wav", "Y.wav" });
+    addSounds(other, { "W.wav", "X.wav", "Y.wav" });
+    document->showSoundPanel();
+    other->showSoundPanel();
+    QTableView *view = document->getSoundTableView();
+    const QPoint onRow2 = view->visualRect(view->model()->index(2, 0)).center();
+
+    // A drag from this table sets draggedRow; the drops below must not reuse it.
+    selectRows(view, { 0 });
+    ASSERT_NE(dragSelected(document), nullptr);
+
+    QMimeData text;
+    text.setText(QStringLiteral("W.wav"));
+    selectRows(other->getSoundTableView(), { 1 });
+    const std::unique_ptr<QMimeData> otherShow = dragSelected(other);
+    ASSERT_NE(otherShow, nullptr);
+    QMimeData forged;
+    forged.setData(SoundTableModel::RowMimeType, "another-process 0 0");
+    const QMimeData *foreign[] = { &text, otherShow.get(), &forged };
+    for (const QMimeData *data : foreign) {
+        EXPECT_FALSE(model(document)->canDropMimeData(data, Qt::MoveAction, -1, -1,
+                                                      view->model()->index(2, 0)));
+        EXPECT_FALSE(model(document)->dropMimeData(data, Qt::MoveAction, -1, -1,
+                                                   view->model()->index(2, 0)));
+        dropAt(view, *data, onRow2);
+    }
+    // A marker of an earlier drag of this table is stale once another row is dragged.
+    const std::unique_ptr<QMimeData> earlier = dragSelected(document);
+    ASSERT_NE(earlier, nullptr);
+    selectRows(view, { 1 });
+    ASSERT_NE(dragSelected(document), nullptr);
+    dropAt(view, *earlier, onRow2);
+
+    EXPECT_EQ(names(document), QStringList({ "W.wav", "X.wav", "Y.wav" }));
+    EXPECT_EQ(names(other), QStringList({ "W.wav", "X.wav", "Y.wav" }));
+    EXPECT_TRUE(fakes.log.outLines.isEmpty());
+}
+
+TEST_F(PanelsTest, AClosedPanelLeavesNoTableBehind)
+{
+    MyDocument *document = openDocument();
+    addSounds(document, { "W.wav", "X.wav" });
+    SoundHandler *handler = document->getSoundHandler();
+    document->showSoundPanel();
+    const QPointer<QDialog> older = document->getSoundPanel();
+    const QPointer<QTableView> olderView = document->getSoundTableView();
+    document->showSoundPanel();
+    EXPECT_EQ(handler->tableView(), model(document));
+
+    // The older panel's button acts on its own table.
+    selectRows(olderView, { 1 });
+    older->findChild<QPushButton *>(QStringLiteral("removeSoundButton"))->click();
+    EXPECT_EQ(names(document), QStringList { "W.wav" });
+    EXPECT_EQ(document->getSoundPanel(), older);
+    EXPECT_EQ(olderView->model()->rowCount(), 1);
+
+    closeAndDelete(older);
+    EXPECT_EQ(handler->tableView(), nullptr);
+    EXPECT_EQ(document->getSoundTableView(), nullptr);
+    addSounds(document, { "Y.wav" });
+    document->removeSong();
+    EXPECT_EQ(names(document), QStringList({ "W.wav", "Y.wav" }));
+
+    // A panel still open when its show closes goes with it.
+    document->showSoundPanel();
+    const QPointer<QDialog> last = document->getSoundPanel();
+    controller.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(last);
+}
