@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakedisplay.h"
 #include "fakesounds.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
@@ -155,6 +156,7 @@ public:
         bundle.openPanels = &openPanels;
         bundle.sounds = &sounds;
         bundle.mediaLength = &mediaLength;
+        bundle.display = &display;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -168,6 +170,7 @@ public:
     FakeOpenPanels openPanels;
     FakeSoundFactory sounds;
     FakeMediaLength mediaLength;
+    FakeDisplay display;
     Services bundle;
 };
 

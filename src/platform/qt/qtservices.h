@@ -3,6 +3,7 @@
 #include "avmedialength.h"
 #include "platform/services.h"
 #include "qtalerts.h"
+#include "qtdisplay.h"
 #include "qtlog.h"
 #include "qtopenpanels.h"
 #include "qtpreferencestore.h"
@@ -24,6 +25,7 @@ public:
         m_services.openPanels = &m_openPanels;
         m_services.sounds = &m_sounds;
         m_services.mediaLength = &m_mediaLength;
+        m_services.display = &m_display;
     }
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -38,6 +40,7 @@ private:
     QtOpenPanels m_openPanels;
     QtSoundFactory m_sounds;
     AvMediaLength m_mediaLength;
+    QtDisplay m_display;
     Services m_services;
 };
 
