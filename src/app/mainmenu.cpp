@@ -34,9 +34,9 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     });
 
     // Ctrl+, everywhere: the platforms' own Preferences key is unset on most Linux desktops.
-    QAction *preferences = addCommand(tr("&Edit"), tr("Pre&ferences…"),
-                                      QKeySequence(Qt::CTRL | Qt::Key_Comma),
-                                      &MyDocument::showPreferencesPanel);
+    QAction *preferences
+        = addCommand(tr("&Edit"), tr("Pre&ferences…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
+                     &MyDocument::showPreferencesPanel);
     preferences->setMenuRole(QAction::PreferencesRole);
 
     // The arrow and Home shortcuts belong to the document window's menu bar, so they act only
@@ -51,6 +51,8 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::previousImage);
     addCommand(tr("&Slideshow"), tr("Go to First Slide"), QKeySequence(Qt::Key_Home),
                &MyDocument::goToFirstSlide);
+    addCommand(tr("&Slideshow"), tr("Full Screen"), QKeySequence(Qt::Key_F11),
+               &MyDocument::runFullScreen);
     m_loop = addAction(tr("&Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);
     m_random

@@ -5,8 +5,8 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace lanternreel {
@@ -32,6 +32,10 @@ public:
     SlidePtr firstImage() const;
     SlidePtr nextImage();
     SlidePtr previousImage();
+    // The slides nextImage() and previousImage() would return now, without moving the
+    // position: the neighbours worth decoding ahead.
+    SlidePtr peekNextImage() const;
+    SlidePtr peekPreviousImage() const;
     SlidePtr removeCurrentImage();
     void removeAllImages();
 
@@ -49,6 +53,8 @@ public:
 private:
     const std::vector<SlidePtr> &orderInUse() const;
     SlidePtr slideInUseAt(int32_t index) const;
+    std::optional<int32_t> nextIndex() const;
+    std::optional<int32_t> previousIndex() const;
 
     Services m_services;
 
