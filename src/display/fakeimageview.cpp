@@ -91,7 +91,11 @@ void FakeImageView::paintEvent(QPaintEvent *)
     if (m_scaled.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, m_scaled);
+    // The pixels are already at the size drawn, give or take the rounding to whole pixels:
+    // placed at their own size they are copied, where stretching them by that fraction of a
+    // pixel would resample a screenful at every paint.
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(QRectF(target.topLeft(), QSizeF(m_scaled.size()) / ratio), m_scaled);
 }
 
 } // namespace lanternreel

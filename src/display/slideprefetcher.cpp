@@ -2,6 +2,7 @@
 
 #include "display/fakeimageview.h"
 
+#include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
@@ -9,10 +10,20 @@
 namespace lanternreel {
 
 SlidePrefetcher::SlidePrefetcher(QThreadPool *pool)
-    : m_pool(pool ? pool : QThreadPool::globalInstance())
-{ }
+    : m_pool(pool)
+{
+    if (!m_pool) {
+        m_ownPool = std::make_unique<QThreadPool>();
+        m_ownPool->setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+        m_pool = m_ownPool.get();
+    }
+}
 
-SlidePrefetcher::~SlidePrefetcher() = default;
+SlidePrefetcher::~SlidePrefetcher()
+{
+    if (m_ownPool)
+        m_ownPool->clear();
+}
 
 bool SlidePrefetcher::Tracked::busy() const
 {

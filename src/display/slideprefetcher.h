@@ -4,6 +4,7 @@
 
 #include <QFuture>
 #include <QSize>
+#include <memory>
 #include <vector>
 
 class QThreadPool;
@@ -18,11 +19,13 @@ class FakeImageView;
 class SlidePrefetcher
 {
 public:
-    // `pool` defaults to the application's global pool.
+    // Without a `pool`, decodes run on a pool of the prefetcher's own that leaves one core to
+    // the main thread, so that decoding ahead never slows the step it prepares for.
     explicit SlidePrefetcher(QThreadPool *pool = nullptr);
     SlidePrefetcher(const SlidePrefetcher &) = delete;
     SlidePrefetcher &operator=(const SlidePrefetcher &) = delete;
-    // Does not wait: running decodes hold their own slides.
+    // Drops the decodes not yet started and waits for the running ones (a fraction of a second
+    // at most) when the pool is its own.
     ~SlidePrefetcher();
 
     // `shown` is on screen in `views`; `neighbours` are the slides the next step may bring
@@ -42,6 +45,7 @@ private:
 
     Tracked &track(const SlidePtr &slide);
 
+    std::unique_ptr<QThreadPool> m_ownPool;
     QThreadPool *m_pool;
     std::vector<Tracked> m_tracked;
 };
