@@ -1,11 +1,13 @@
 # lanternreel_add_test(NAME <name> KIND unit|widget|e2e (SOURCES <files...> | SCRIPT <file>)
-#                      [LIBS <targets...>] [TIMEOUT <seconds>] [ENV <VAR=value...>])
+#                      [LIBS <targets...>] [TIMEOUT <seconds>] [ENV <VAR=value...>]
+#                      [WRAPPER <command...>])
 #
 # Builds one GoogleTest executable from SOURCES, or takes an e2e shell SCRIPT, and registers it
 # with CTest, with a timeout and the environment its kind needs:
 #   unit   - no window system; QCoreApplication.
 #   widget - QApplication on the offscreen platform with one 1920x1080 screen.
 #   e2e    - the real program under Xvfb; the test drives it itself.
+# WRAPPER runs a GoogleTest executable inside another command (a private session bus, say).
 # Every test gets its own settings folder, so nothing reads or writes the user's preferences.
 
 find_package(GTest REQUIRED)
@@ -13,7 +15,7 @@ find_package(GTest REQUIRED)
 set(LANTERNREEL_OFFSCREEN_CONFIG ${PROJECT_SOURCE_DIR}/tests/support/offscreen-1920x1080.json)
 
 function(lanternreel_add_test)
-  cmake_parse_arguments(T "" "NAME;KIND;TIMEOUT;SCRIPT" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(T "" "NAME;KIND;TIMEOUT;SCRIPT" "SOURCES;LIBS;ENV;WRAPPER" ${ARGN})
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
@@ -29,7 +31,7 @@ function(lanternreel_add_test)
     if(T_KIND STREQUAL "unit")
       target_compile_definitions(${T_NAME} PRIVATE LANTERNREEL_TEST_KIND_UNIT)
     endif()
-    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    add_test(NAME ${T_NAME} COMMAND ${T_WRAPPER} $<TARGET_FILE:${T_NAME}>)
   endif()
   set(env
     "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}.config"

@@ -12,7 +12,7 @@ LANTERNREEL_RUN_PACKAGES=(
 # Further, to build and run the tests and benchmarks headless.
 LANTERNREEL_TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  dbus xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils
+  dbus dbus-daemon xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils
   # the sound tests make their sound files with it
   ffmpeg
 )

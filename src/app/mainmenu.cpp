@@ -53,6 +53,8 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::previousImage);
     addCommand(tr("&Slideshow"), tr("Go to First Slide"), QKeySequence(Qt::Key_Home),
                &MyDocument::goToFirstSlide);
+    addCommand(tr("&Slideshow"), tr("Full Screen"), QKeySequence(Qt::Key_F11),
+               &MyDocument::runFullScreen);
     m_loop = addAction(tr("&Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);
     m_random

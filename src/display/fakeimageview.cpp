@@ -63,6 +63,17 @@ QRectF FakeImageView::imageRect(QSize viewSize, QSizeF imageSize, int scaling)
     return QRectF(px, H - py - drawnH, drawnW, drawnH);
 }
 
+// Decode at the pixels the screen will show, so that a repaint at the same size only draws.
+QSize FakeImageView::pixelSizeFor(const Slide &slide) const
+{
+    const QRectF target = imageRect(size(), QSizeF(slide.size()), _scaling);
+    if (target.isEmpty())
+        return {};
+    const qreal ratio = devicePixelRatioF();
+    return QSize(std::max(1, qRound(target.width() * ratio)),
+                 std::max(1, qRound(target.height() * ratio)));
+}
+
 void FakeImageView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -72,10 +83,7 @@ void FakeImageView::paintEvent(QPaintEvent *)
     const QRectF target = imageRect(size(), QSizeF(_image->size()), _scaling);
     if (target.isEmpty())
         return;
-    // Decode at the pixels the screen will show, so that a repaint at the same size only draws.
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixelSize(std::max(1, qRound(target.width() * ratio)),
-                          std::max(1, qRound(target.height() * ratio)));
+    const QSize pixelSize = pixelSizeFor(*_image);
     if (m_scaledFor != _image || m_scaled.size() != pixelSize) {
         m_scaled = _image->pixels(pixelSize);
         m_scaledFor = _image;
@@ -83,7 +91,11 @@ void FakeImageView::paintEvent(QPaintEvent *)
     if (m_scaled.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, m_scaled);
+    // The pixels are already at the size drawn, give or take the rounding to whole pixels:
+    // placed at their own size they are copied, where stretching them by that fraction of a
+    // pixel would resample a screenful at every paint.
+    const qreal ratio = devicePixelRatioF();
+    painter.drawImage(QRectF(target.topLeft(), QSizeF(m_scaled.size()) / ratio), m_scaled);
 }
 
 } // namespace lanternreel

@@ -34,6 +34,10 @@ public:
     // Where the picture lands for a view of `viewSize`, in this widget's (top-left) coordinates.
     // Empty when there is nothing to draw.
     static QRectF imageRect(QSize viewSize, QSizeF imageSize, int scaling);
+    // The size in device pixels at which this view, at its present size, asks `slide` for its
+    // pixels; empty when it would draw nothing. Decoding ahead at this size lets a later paint
+    // draw without decoding.
+    QSize pixelSizeFor(const Slide &slide) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,7 @@
 #include "mydocument.h"
 
 #include "display/fakeimageview.h"
+#include "display/slideprefetcher.h"
 #include "document/model.h"
 #include "document/preferencekeys.h"
 #include "platform/alerts.h"
@@ -19,6 +20,7 @@ MyDocument::MyDocument(const Services &services)
     , imageHandle(std::make_shared<ImageHandler>(services))
     , model(std::make_unique<Model>(services))
     , defaults(services.preferences)
+    , prefetcher(std::make_unique<SlidePrefetcher>())
 {
     registerPreferenceDefaults(*defaults);
     timerLength = readTimerLength(*defaults);
@@ -27,6 +29,10 @@ MyDocument::MyDocument(const Services &services)
 
 MyDocument::~MyDocument()
 {
+    // A full-screen window outliving its document would keep the screen covered, the cursor
+    // hidden and the display taken, with nothing left to answer its keys.
+    if (fullScreen)
+        releaseScreen();
     if (slideshowInProgress)
         stopShow();
 }
@@ -49,6 +55,21 @@ void MyDocument::windowControllerDidLoadNib()
     if (imageHandle->numImages() > 0 && currentImage)
         currentImage->setImage(imageHandle->firstImage());
     imageHandle->setIndex(0);
+    prefetchNeighbours();
+}
+
+void MyDocument::prefetchNeighbours()
+{
+    std::vector<const FakeImageView *> views { currentImage.data() };
+    if (fullScreen)
+        views.push_back(fullImageView.data());
+    prefetcher->prefetch(imageHandle->curImage(),
+                         { imageHandle->peekNextImage(), imageHandle->peekPreviousImage() }, views);
+}
+
+void MyDocument::waitForPrefetch()
+{
+    prefetcher->waitForDone();
 }
 
 void MyDocument::setImageHandler(std::shared_ptr<ImageHandler> handler)

@@ -2,6 +2,7 @@
 
 #include "display/colorwell.h"
 #include "display/fakeimageview.h"
+#include "document/sliderwindow.h"
 #include "platform/qt/document.h"
 #include "platform/services.h"
 #include "slides/slide.h"
@@ -26,6 +27,7 @@ class MenuItem;
 class Model;
 class PreferenceStore;
 class RepeatingTimer;
+class SlidePrefetcher;
 class SoundHandler;
 
 // One open show: its slide collection, soundtrack and model, its window, and the commands that
@@ -70,6 +72,13 @@ public:
     // Stops a running show, or starts one.
     void spaceDown();
 
+    // Full screen (fullscreen.cpp). Enters full screen, or leaves it when already there.
+    void runFullScreen();
+    // Leaves full screen; the document window is left as it was.
+    void releaseScreen();
+    // Leaves full screen and brings the document window up to the slide that is current.
+    void escapeDown();
+
     // The window title for showing `slide`: the document's name, then " - " and the slide's name.
     QString correctWindowTitle(const SlidePtr &slide) const;
 
@@ -80,6 +89,12 @@ public:
     bool isFullScreen() const { return fullScreen; }
 
     FakeImageView *currentImageView() const { return currentImage; }
+    // The full-screen window and view of the current or last period in full screen; null once
+    // that window has gone.
+    SliderWindow *getMainWindow() const { return mainWindow; }
+    FakeImageView *fullScreenImageView() const { return fullImageView; }
+    // Waits for the slides being decoded ahead of the show.
+    void waitForPrefetch();
 
     // Preferences (preferences.cpp). The panel shows this document's values; saving stores them
     // for documents made from then on and applies them to this document only.
@@ -126,6 +141,12 @@ private:
     void scheduleTimer();
     // One step of the show to `slide`: countdown restarted, views and title updated.
     void showStep(const SlidePtr &slide);
+    // Has the slides a step may bring next decoded for the views now showing.
+    void prefetchNeighbours();
+    // What leaving full screen does once the window has closed: cursor, flag and display.
+    void restoreScreen();
+    // The full-screen window is about to close.
+    void fullScreenWindowWillClose();
 
     Services m_services;
 
@@ -140,7 +161,11 @@ private:
     bool slideshowInProgress = false;
     bool fullScreen = false;
     QPointer<FakeImageView> currentImage;
+    QPointer<SliderWindow> mainWindow; // replaced at each entry into full screen
+    QPointer<QWidget> fullPanel; // loaded afresh at each entry
     QPointer<FakeImageView> fullImageView; // the full-screen view, while fullScreen is set
+    bool leavingFullScreen = false; // inside releaseScreen()
+    std::unique_ptr<SlidePrefetcher> prefetcher;
     QPointer<DocumentWindow> window2;
     // Outlets of the preferences panel opened last. The panel also plays the part of its own
     // window controller: showing and closing it is all that is asked of one.

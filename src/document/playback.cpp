@@ -46,6 +46,7 @@ void MyDocument::showStep(const SlidePtr &slide)
     if (fullScreen && fullImageView)
         fullImageView->setImage(slide);
     showInWindow(slide);
+    prefetchNeighbours();
 }
 
 void MyDocument::nextImage()
@@ -80,6 +81,7 @@ void MyDocument::goToFirstSlide()
     if (currentImage)
         currentImage->setImage(imageHandle->firstImage());
     imageHandle->setIndex(0);
+    prefetchNeighbours();
 }
 
 void MyDocument::stopShow()

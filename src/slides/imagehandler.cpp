@@ -20,8 +20,7 @@ namespace lanternreel {
 
 ImageHandler::ImageHandler(const Services &services)
     : m_services(services)
-{
-}
+{ }
 
 ImageHandler::~ImageHandler() = default;
 
@@ -61,32 +60,58 @@ SlidePtr ImageHandler::firstImage() const
     return slideInUseAt(0);
 }
 
-SlidePtr ImageHandler::nextImage()
+// The position nextImage() moves to; nothing when it would answer "no slide" without moving.
+std::optional<int32_t> ImageHandler::nextIndex() const
 {
     if (imagesToDisplay.empty())
-        return nullptr;
+        return std::nullopt;
     if (currentIndex == numImages() - 1) {
         if (!loop)
-            return nullptr;
-        currentIndex = 0;
-        return slideInUseAt(0);
+            return std::nullopt;
+        return 0;
     }
-    ++currentIndex;
+    return currentIndex + 1;
+}
+
+std::optional<int32_t> ImageHandler::previousIndex() const
+{
+    if (imagesToDisplay.size() < 2)
+        return std::nullopt;
+    if (currentIndex != 0)
+        return currentIndex - 1;
+    if (!loop)
+        return std::nullopt;
+    return numImages() - 1;
+}
+
+SlidePtr ImageHandler::nextImage()
+{
+    const auto index = nextIndex();
+    if (!index)
+        return nullptr;
+    currentIndex = *index;
     return slideInUseAt(currentIndex);
 }
 
 SlidePtr ImageHandler::previousImage()
 {
-    if (imagesToDisplay.size() < 2)
+    const auto index = previousIndex();
+    if (!index)
         return nullptr;
-    if (currentIndex != 0) {
-        --currentIndex;
-        return slideInUseAt(currentIndex);
-    }
-    if (!loop)
-        return nullptr;
-    currentIndex = numImages() - 1;
+    currentIndex = *index;
     return slideInUseAt(currentIndex);
+}
+
+SlidePtr ImageHandler::peekNextImage() const
+{
+    const auto index = nextIndex();
+    return index ? slideInUseAt(*index) : nullptr;
+}
+
+SlidePtr ImageHandler::peekPreviousImage() const
+{
+    const auto index = previousIndex();
+    return index ? slideInUseAt(*index) : nullptr;
 }
 
 SlidePtr ImageHandler::removeCurrentImage()

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace lanternreel {
@@ -33,6 +34,10 @@ public:
     SlidePtr firstImage() const;
     SlidePtr nextImage();
     SlidePtr previousImage();
+    // The slides nextImage() and previousImage() would return now, without moving the
+    // position: the neighbours worth decoding ahead.
+    SlidePtr peekNextImage() const;
+    SlidePtr peekPreviousImage() const;
     SlidePtr removeCurrentImage();
     void removeAllImages();
 
@@ -79,6 +84,8 @@ private:
 
     const std::vector<SlidePtr> &orderInUse() const;
     SlidePtr slideInUseAt(int32_t index) const;
+    std::optional<int32_t> nextIndex() const;
+    std::optional<int32_t> previousIndex() const;
 
     Services m_services;
 

@@ -15,7 +15,7 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     const auto info = probeImage(encoded);
     if (!info)
         return nullptr;
-    return std::make_shared<const Slide>(Private{}, name, encoded, info->size);
+    return std::make_shared<const Slide>(Private {}, name, encoded, info->size);
 }
 
 SlidePtr Slide::load(const QString &path)
@@ -41,22 +41,24 @@ SlidePtr Slide::fromImage(const QString &name, const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG", 100);
-    return std::make_shared<const Slide>(Private{}, name, bytes, image.size());
+    return std::make_shared<const Slide>(Private {}, name, bytes, image.size());
 }
 
 Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size)
     : m_name(name)
     , m_encoded(encoded)
     , m_size(size)
-{
-}
+{ }
 
 QImage Slide::pixels(QSize target) const
 {
     if (!target.isValid() || target.isEmpty())
         target = m_size;
     {
-        std::lock_guard lock(m_cacheMutex);
+        std::unique_lock lock(m_cacheMutex);
+        m_decoded.wait(lock, [&] {
+            return std::find(m_decoding.begin(), m_decoding.end(), target) == m_decoding.end();
+        });
         auto hit = std::find_if(m_cache.begin(), m_cache.end(),
                                 [&](const QImage &image) { return image.size() == target; });
         if (hit != m_cache.end()) {
@@ -65,15 +67,30 @@ QImage Slide::pixels(QSize target) const
             m_cache.push_back(image);
             return image;
         }
+        m_decoding.push_back(target);
     }
-    QImage image = decodeImage(m_encoded, target);
-    if (image.isNull())
-        return image;
-    std::lock_guard lock(m_cacheMutex);
-    if (m_cache.size() >= CacheSize)
-        m_cache.erase(m_cache.begin());
-    m_cache.push_back(image);
+    QImage image;
+    try {
+        image = decodeImage(m_encoded, target);
+    } catch (...) {
+        finishDecoding(target, QImage());
+        throw;
+    }
+    finishDecoding(target, image);
     return image;
+}
+
+// Keeps the new pixels before anyone waiting on the same size wakes, so that they find them.
+void Slide::finishDecoding(QSize target, const QImage &image) const
+{
+    std::lock_guard lock(m_cacheMutex);
+    if (!image.isNull()) {
+        if (m_cache.size() >= CacheSize)
+            m_cache.erase(m_cache.begin());
+        m_cache.push_back(image);
+    }
+    m_decoding.erase(std::find(m_decoding.begin(), m_decoding.end(), target));
+    m_decoded.notify_all();
 }
 
 bool Slide::hasPixels(QSize target) const
@@ -81,6 +98,12 @@ bool Slide::hasPixels(QSize target) const
     std::lock_guard lock(m_cacheMutex);
     return std::any_of(m_cache.begin(), m_cache.end(),
                        [&](const QImage &image) { return image.size() == target; });
+}
+
+void Slide::dropPixels() const
+{
+    std::lock_guard lock(m_cacheMutex);
+    m_cache.clear();
 }
 
 } // namespace lanternreel

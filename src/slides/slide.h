@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-
+#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -49,9 +49,15 @@ public:
     QImage pixels(QSize target = {}) const;
     // Whether pixels at `target` are at hand without decoding.
     bool hasPixels(QSize target) const;
+    // Lets go of every decoded size kept, for a slide that is no longer near the one on screen.
+    void dropPixels() const;
 
 private:
+    // Enough for the sizes of the two views that show a slide (window and full screen) and one
+    // more, as when a window is being resized.
     static constexpr std::size_t CacheSize = 3;
+
+    void finishDecoding(QSize target, const QImage &image) const;
 
     QString m_name;
     QByteArray m_encoded;
@@ -59,6 +65,10 @@ private:
 
     mutable std::mutex m_cacheMutex;
     mutable std::vector<QImage> m_cache; // most recent last
+    // Sizes being decoded right now: a second caller for one of them waits for that decode
+    // instead of doing the same work again (a step onto a slide still being decoded ahead).
+    mutable std::vector<QSize> m_decoding;
+    mutable std::condition_variable m_decoded;
 };
 
 } // namespace lanternreel

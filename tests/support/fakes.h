@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakedisplay.h"
 #include "fakesounds.h"
 #include "fakeimportprogress.h"
 #include "platform/alerts.h"
@@ -157,6 +158,7 @@ public:
         bundle.sounds = &sounds;
         bundle.mediaLength = &mediaLength;
         bundle.importProgress = &importProgress;
+        bundle.display = &display;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -171,6 +173,7 @@ public:
     FakeSoundFactory sounds;
     FakeMediaLength mediaLength;
     FakeImportProgress importProgress;
+    FakeDisplay display;
     Services bundle;
 };
 

@@ -362,3 +362,46 @@ TEST_F(ImageHandlerTest, PositionOutsideTheListAnswersNoSlide)
     handler.setIndex(-1);
     EXPECT_EQ(handler.curImage(), nullptr);
 }
+
+// Peeking answers what the step would, for every position, flag and list size, and moves
+// nothing.
+TEST_F(ImageHandlerTest, PeekingAnswersWhatTheStepWouldWithoutMoving)
+{
+    for (int count : { 0, 1, 2, 4 }) {
+        for (bool loop : { false, true }) {
+            for (bool random : { false, true }) {
+                FakeServices services;
+                ImageHandler fresh { services.services() };
+                for (int i = 0; i < count; ++i)
+                    fresh.appendSlide(makeSlide(QStringLiteral("s%1.png").arg(i)));
+                fresh.setLoop(loop);
+                fresh.setRandom(random);
+                for (int position = 0; position < std::max(count, 1); ++position) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << count << " slides, loop " << loop << ", random " << random
+                                 << ", at " << position);
+                    fresh.setIndex(position);
+                    const SlidePtr next = fresh.peekNextImage();
+                    const SlidePtr previous = fresh.peekPreviousImage();
+                    EXPECT_EQ(fresh.returnIndex(), position);
+                    EXPECT_EQ(fresh.nextImage(), next);
+                    fresh.setIndex(position);
+                    EXPECT_EQ(fresh.previousImage(), previous);
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ImageHandlerTest, PeekingWrapsOnlyWhenLooping)
+{
+    const auto slides = addNumbered(3);
+    EXPECT_EQ(handler.peekPreviousImage(), nullptr);
+    EXPECT_EQ(handler.peekNextImage(), slides[1]);
+    handler.setIndex(2);
+    EXPECT_EQ(handler.peekNextImage(), nullptr);
+    handler.setLoop(true);
+    EXPECT_EQ(handler.peekNextImage(), slides[0]);
+    handler.setIndex(0);
+    EXPECT_EQ(handler.peekPreviousImage(), slides[2]);
+}

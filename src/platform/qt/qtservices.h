@@ -4,6 +4,7 @@
 #include "platform/services.h"
 #include "qtalerts.h"
 #include "qtimportprogress.h"
+#include "qtdisplay.h"
 #include "qtlog.h"
 #include "qtopenpanels.h"
 #include "qtpreferencestore.h"
@@ -26,6 +27,7 @@ public:
         m_services.sounds = &m_sounds;
         m_services.mediaLength = &m_mediaLength;
         m_services.importProgress = &m_importProgress;
+        m_services.display = &m_display;
     }
     QtServices(const QtServices &) = delete;
     QtServices &operator=(const QtServices &) = delete;
@@ -41,6 +43,7 @@ private:
     QtSoundFactory m_sounds;
     AvMediaLength m_mediaLength;
     QtImportProgress m_importProgress;
+    QtDisplay m_display;
     Services m_services;
 };
 

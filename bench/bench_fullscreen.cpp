@@ -1,0 +1,198 @@
+// Stepping a full-screen show of 12-megapixel photos on a 1920x1080 screen: the main thread's
+// time per step (the step and the synchronous repaint of both views), against a cold full-size
+// decode and scale of the same slide measured in the same run.
+#include "document/mydocument.h"
+#include "platform/qt/documentcontroller.h"
+#include "platform/qt/qtservices.h"
+#include "slides/imagehandler.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <turbojpeg.h>
+#include <vector>
+
+using namespace lanternreel;
+
+namespace {
+
+constexpr int SlideCount = 30;
+constexpr int Width = 4000; // 12 megapixels
+constexpr int Height = 3000;
+constexpr int Steps = 2 * SlideCount; // twice round, looping
+
+// Gradients, a few soft shapes and noise: content that compresses like a photo, not like a
+// flat colour.
+QByteArray makeJpeg(int index)
+{
+    std::vector<unsigned char> rgb(static_cast<size_t>(Width) * Height * 3);
+    uint32_t state = 0x9e3779b9u * static_cast<uint32_t>(index + 1);
+    const int cx = (index * 733) % Width;
+    const int cy = (index * 417) % Height;
+    for (int y = 0; y < Height; ++y) {
+        unsigned char *row = rgb.data() + static_cast<size_t>(y) * Width * 3;
+        for (int x = 0; x < Width; ++x) {
+            state ^= state << 13;
+            state ^= state >> 17;
+            state ^= state << 5;
+            const int noise = static_cast<int>(state & 31) - 16;
+            const int dx = x - cx;
+            const int dy = y - cy;
+            const int spot = (dx * dx + dy * dy) < 600 * 600 ? 60 : 0;
+            row[3 * x] = static_cast<unsigned char>(std::clamp(x * 255 / Width + noise, 0, 255));
+            row[3 * x + 1]
+                = static_cast<unsigned char>(std::clamp(y * 255 / Height + spot + noise, 0, 255));
+            row[3 * x + 2] = static_cast<unsigned char>(
+                std::clamp(((x + y + index * 97) / 16) % 256 + noise, 0, 255));
+        }
+    }
+    tjhandle compressor = tjInitCompress();
+    unsigned char *jpeg = nullptr;
+    unsigned long size = 0;
+    const int failed = tjCompress2(compressor, rgb.data(), Width, 0, Height, TJPF_RGB, &jpeg, &size,
+                                   TJSAMP_420, 90, TJFLAG_FASTDCT);
+    QByteArray bytes;
+    if (!failed)
+        bytes = QByteArray(reinterpret_cast<const char *>(jpeg), static_cast<qsizetype>(size));
+    tjFree(jpeg);
+    tjDestroy(compressor);
+    return bytes;
+}
+
+// The cold way to the screen: the whole picture decoded, then scaled to the view.
+QImage coldDecodeAndScale(const QByteArray &jpeg, QSize target)
+{
+    tjhandle decompressor = tjInitDecompress();
+    int width = 0, height = 0, subsampling = 0, colorspace = 0;
+    const auto *data = reinterpret_cast<const unsigned char *>(jpeg.constData());
+    const auto length = static_cast<unsigned long>(jpeg.size());
+    QImage full;
+    if (tjDecompressHeader3(decompressor, data, length, &width, &height, &subsampling, &colorspace)
+        == 0) {
+        full = QImage(width, height, QImage::Format_RGB32);
+        tjDecompress2(decompressor, data, length, full.bits(), width,
+                      static_cast<int>(full.bytesPerLine()), height, TJPF_BGRX, 0);
+    }
+    tjDestroy(decompressor);
+    return full.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    const double rank = p * static_cast<double>(values.size() - 1);
+    const auto low = static_cast<size_t>(rank);
+    const size_t high = std::min(low + 1, values.size() - 1);
+    return values[low] + (values[high] - values[low]) * (rank - static_cast<double>(low));
+}
+
+void waitUntilExposed(QWidget *widget)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!(widget->windowHandle() && widget->windowHandle()->isExposed())
+           && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+void BM_FullScreenSteps(benchmark::State &state)
+{
+    std::vector<QByteArray> jpegs;
+    for (int i = 0; i < SlideCount; ++i)
+        jpegs.push_back(makeJpeg(i));
+
+    QtServices platform;
+    DocumentController controller(
+        [&platform] { return std::make_unique<MyDocument>(platform.services()); });
+    auto *document = qobject_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+    for (int i = 0; i < SlideCount; ++i)
+        document->getImageHandler()->appendSlide(Slide::fromEncoded(
+            QStringLiteral("photo%1.jpg").arg(i), jpegs[static_cast<size_t>(i)]));
+    document->getImageHandler()->setLoop(true);
+    document->goToFirstSlide();
+    document->runFullScreen();
+    FakeImageView *fullView = document->fullScreenImageView();
+    FakeImageView *windowView = document->currentImageView();
+    waitUntilExposed(document->getMainWindow());
+    waitUntilExposed(document->window());
+    fullView->repaint();
+    windowView->repaint();
+
+    std::vector<double> stepMs;
+    std::vector<double> coldMs;
+    std::vector<double> ratios;
+    for (auto _ : state) {
+        // As in a show with a few seconds between slides: the pool has finished its decodes
+        // and the event loop is idle when the next step comes.
+        document->waitForPrefetch();
+        QCoreApplication::processEvents();
+
+        const auto start = std::chrono::steady_clock::now();
+        document->nextImage();
+        fullView->repaint();
+        windowView->repaint();
+        const auto stepped = std::chrono::steady_clock::now();
+        const double step = std::chrono::duration<double, std::milli>(stepped - start).count();
+        state.SetIterationTime(step / 1000.0);
+
+        document->waitForPrefetch();
+        const SlidePtr shown = fullView->image();
+        const auto coldStart = std::chrono::steady_clock::now();
+        const QImage cold = coldDecodeAndScale(shown->encoded(), fullView->pixelSizeFor(*shown));
+        benchmark::DoNotOptimize(cold.constBits());
+        const double coldTime = std::chrono::duration<double, std::milli>(
+                                    std::chrono::steady_clock::now() - coldStart)
+                                    .count();
+
+        stepMs.push_back(step);
+        coldMs.push_back(coldTime);
+        ratios.push_back(step / coldTime);
+    }
+
+    const double stepMedian = percentile(stepMs, 0.5);
+    const double stepP95 = percentile(stepMs, 0.95);
+    const double coldMedian = percentile(coldMs, 0.5);
+    state.counters["step_median_ms"] = stepMedian;
+    state.counters["step_p95_ms"] = stepP95;
+    state.counters["cold_median_ms"] = coldMedian;
+    state.counters["cold_p95_ms"] = percentile(coldMs, 0.95);
+    // Each step against the cold figure of the same slide.
+    state.counters["ratio_median"] = percentile(ratios, 0.5);
+    state.counters["ratio_p95"] = percentile(ratios, 0.95);
+    state.counters["p95_over_cold_median"] = stepP95 / coldMedian;
+    std::printf("steps %zu: main thread per step median %.2f ms, p95 %.2f ms; cold decode+scale "
+                "median %.2f ms; step/cold of the same slide median %.3f, p95 %.3f\n",
+                stepMs.size(), stepMedian, stepP95, coldMedian, percentile(ratios, 0.5),
+                percentile(ratios, 0.95));
+
+    document->releaseScreen();
+    controller.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+BENCHMARK(BM_FullScreenSteps)->Iterations(Steps)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A 1920x1080 screen without a display server, and preferences that touch nothing of the
+    // user's.
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LANTERNREEL_OFFSCREEN_CONFIG);
+    QTemporaryDir settings;
+    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

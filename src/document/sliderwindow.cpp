@@ -1,0 +1,96 @@
+#include "sliderwindow.h"
+
+#include "document/mydocument.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPalette>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace lanternreel {
+
+SliderWindow::SliderWindow(const QRect &contentRect)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_frame(contentRect)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (QScreen *screen = QGuiApplication::screenAt(contentRect.center()))
+        setScreen(screen);
+    setGeometry(contentRect);
+    connect(this, &SliderWindow::windowWillClose, this, &SliderWindow::shutDown);
+}
+
+SliderWindow::~SliderWindow() = default;
+
+void SliderWindow::setCurrentDocument(MyDocument *document)
+{
+    currentDoc = document;
+}
+
+void SliderWindow::setBackgroundColor(const QColor &color)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, color);
+    setPalette(colors);
+}
+
+void SliderWindow::setContentView(QWidget *view)
+{
+    layout()->addWidget(view);
+}
+
+void SliderWindow::makeKeyAndOrderFront()
+{
+    setGeometry(m_frame);
+    showFullScreen();
+    raise();
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void SliderWindow::shutDown()
+{
+    if (currentDoc)
+        currentDoc->stopShow();
+    disconnect(this, &SliderWindow::windowWillClose, this, &SliderWindow::shutDown);
+}
+
+// Modifiers are not looked at, and no key goes on to the base class: a key that means nothing
+// here must not beep or reach anything else.
+void SliderWindow::keyPressEvent(QKeyEvent *event)
+{
+    event->accept();
+    if (!currentDoc)
+        return;
+    switch (event->key()) {
+    case Qt::Key_Right:
+        currentDoc->nextImage();
+        break;
+    case Qt::Key_Left:
+        currentDoc->previousImage();
+        break;
+    case Qt::Key_Space:
+        currentDoc->spaceDown();
+        break;
+    case Qt::Key_Escape:
+        currentDoc->escapeDown();
+        break;
+    default:
+        break;
+    }
+}
+
+void SliderWindow::closeEvent(QCloseEvent *event)
+{
+    emit windowWillClose();
+    event->accept();
+}
+
+} // namespace lanternreel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/display.h"
+
+#include <QRect>
+
+namespace lanternreel::testing {
+
+// Records what a full-screen show asks of the display; capture and release fail on demand.
+class FakeDisplay : public Display
+{
+public:
+    bool captureMainDisplay() override
+    {
+        ++captures;
+        if (failCapture)
+            return false;
+        ++held;
+        return true;
+    }
+    bool releaseMainDisplay() override
+    {
+        ++releases;
+        if (failRelease)
+            return false;
+        if (held > 0)
+            --held;
+        return true;
+    }
+    QRect mainScreenFrame() const override { return frame; }
+    void hideCursor() override { ++hiddenCursors; }
+    void showCursor() override { --hiddenCursors; }
+
+    bool cursorHidden() const { return hiddenCursors > 0; }
+
+    bool failCapture = false;
+    bool failRelease = false;
+    int captures = 0;
+    int releases = 0;
+    int held = 0; // captures not yet given back
+    int hiddenCursors = 0; // hides not yet undone; negative when shown more than hidden
+    QRect frame { 0, 0, 1920, 1080 }; // the offscreen test screen
+};
+
+} // namespace lanternreel::testing
