@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #ifndef LANTERNREEL_TEST_KIND_UNIT
 #include <QApplication>
 #endif
@@ -13,6 +14,9 @@
 int main(int argc, char **argv)
 {
     ::testing::InitGoogleMock(&argc, argv);
+    // Settings and other per-user files go to a test location, never the user's own, also when
+    // a test program is run by hand rather than through CTest.
+    QStandardPaths::setTestModeEnabled(true);
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
 #ifdef LANTERNREEL_TEST_KIND_UNIT
