@@ -13,13 +13,8 @@ namespace lanternreel {
 void MyDocument::runFullScreen()
 {
     // Tested first: with no slides the command does nothing else, not even leave full screen.
-    if (imageHandle->numImages() == 0) {
-        m_services.alerts->beep();
-        m_services.alerts->alert(
-            QStringLiteral("Slideshow Is Empty"),
-            QStringLiteral("For a slideshow to be run, you must first import images."));
+    if (refuseEmptyShow())
         return;
-    }
     if (fullScreen) {
         releaseScreen();
         return;

@@ -90,26 +90,22 @@ void MyDocument::showInWindow(const SlidePtr &slide)
         window2->setWindowTitle(correctWindowTitle(slide));
 }
 
+// Only an item that is off turns on; on and the mixed state both turn off.
+void MyDocument::toggleFlag(MenuItem &item, void (ImageHandler::*setFlag)(bool))
+{
+    const bool on = item.state() == 0;
+    item.setState(on ? 1 : 0);
+    ((*imageHandle).*setFlag)(on);
+}
+
 void MyDocument::randomizeSlides(MenuItem &item)
 {
-    if (item.state() == 0) {
-        item.setState(1);
-        imageHandle->setRandom(true);
-    } else {
-        item.setState(0);
-        imageHandle->setRandom(false);
-    }
+    toggleFlag(item, &ImageHandler::setRandom);
 }
 
 void MyDocument::loopPlayback(MenuItem &item)
 {
-    if (item.state() == 0) {
-        item.setState(1);
-        imageHandle->setLoop(true);
-    } else {
-        item.setState(0);
-        imageHandle->setLoop(false);
-    }
+    toggleFlag(item, &ImageHandler::setLoop);
 }
 
 void MyDocument::removeAllImages()

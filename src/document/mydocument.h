@@ -137,6 +137,10 @@ protected:
 private:
     // Shows `slide` in the window's view and rebuilds the title from it.
     void showInWindow(const SlidePtr &slide);
+    // Beeps and shows the "Slideshow Is Empty" alert when there is no slide; true then.
+    bool refuseEmptyShow();
+    // The loop and random commands: the item's state flips and the flag follows it.
+    void toggleFlag(MenuItem &item, void (ImageHandler::*setFlag)(bool));
     // A new repeating timer of timerLength seconds stepping the show.
     void scheduleTimer();
     // One step of the show to `slide`: countdown restarted, views and title updated.

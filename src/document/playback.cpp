@@ -6,6 +6,18 @@
 
 namespace lanternreel {
 
+// Starting a show and entering full screen both need a slide to show.
+bool MyDocument::refuseEmptyShow()
+{
+    if (imageHandle->numImages() > 0)
+        return false;
+    m_services.alerts->beep();
+    m_services.alerts->alert(
+        QStringLiteral("Slideshow Is Empty"),
+        QStringLiteral("For a slideshow to be run, you must first import images."));
+    return true;
+}
+
 void MyDocument::startSlideshow()
 {
     startShow();
@@ -15,13 +27,8 @@ void MyDocument::startShow()
 {
     if (slideshowInProgress)
         return;
-    if (imageHandle->numImages() == 0) {
-        m_services.alerts->beep();
-        m_services.alerts->alert(
-            QStringLiteral("Slideshow Is Empty"),
-            QStringLiteral("For a slideshow to be run, you must first import images."));
+    if (refuseEmptyShow())
         return;
-    }
     slideshowInProgress = true;
     timerValid = true;
     scheduleTimer();
