@@ -67,7 +67,20 @@ Document::~Document()
 
 void Document::setFileName(const QString &fileName)
 {
+    if (fileName == m_fileName)
+        return;
     m_fileName = fileName;
+    fileNameDidChange();
+}
+
+bool Document::dataRepresentationOfType(const QString &, QIODevice &)
+{
+    return false;
+}
+
+bool Document::loadDataRepresentation(QIODevice &, const QString &, QString *)
+{
+    return false;
 }
 
 QString Document::displayName() const
