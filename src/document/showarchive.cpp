@@ -165,6 +165,7 @@ public:
         // and must not turn into an allocation.
         m_limit = device.isSequential() ? std::numeric_limits<int32_t>::max()
                                         : std::max<qint64>(0, device.size() - device.pos());
+        m_size = device.isSequential() ? 0 : m_limit;
     }
 
     std::unique_ptr<Model> read()
@@ -195,6 +196,9 @@ public:
             return failed(QStringLiteral("It holds more than one show."));
         if (!leave())
             return nullptr;
+        // The file ends with the show: anything after it means the file is not what it seems.
+        if (m_reader.type() != QCborStreamReader::Invalid || m_reader.currentOffset() < m_size)
+            return failed(QStringLiteral("It is damaged: something follows the show."));
         return model;
     }
 
@@ -479,6 +483,7 @@ private:
     QCborStreamReader m_reader;
     const Services &m_services;
     qint64 m_limit = 0;
+    qint64 m_size = 0; // of the file, when known
 };
 
 } // namespace
