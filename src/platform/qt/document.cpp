@@ -67,10 +67,7 @@ Document::~Document()
 
 void Document::setFileName(const QString &fileName)
 {
-    if (fileName == m_fileName)
-        return;
     m_fileName = fileName;
-    fileNameDidChange();
 }
 
 bool Document::dataRepresentationOfType(const QString &, QIODevice &)

@@ -68,7 +68,7 @@ protected:
     // windowControllerDidLoadNib().
     virtual void loadWindow(DocumentWindow *window) = 0;
     virtual void windowControllerDidLoadNib() { }
-    // The document's file is now another one (saved under a new name).
+    // The framework saved the document under a new name (setFileName alone does not call it).
     virtual void fileNameDidChange() { }
 
 private:

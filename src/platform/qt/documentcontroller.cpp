@@ -189,6 +189,7 @@ bool DocumentController::saveDocumentAs(Document *document)
         return false;
     }
     document->setFileName(QFileInfo(path).absoluteFilePath());
+    document->fileNameDidChange();
     document->setDocumentEdited(false);
     noteRecentDocument(document->fileName());
     return true;
