@@ -51,9 +51,11 @@ std::optional<QString> QtDocumentPanels::chooseFileToSave(const QString &filter,
 void QtDocumentPanels::reportFailure(const QString &messageText, const QString &informativeText)
 {
     QApplication::beep();
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), messageText,
-                    QMessageBox::Ok, QApplication::activeWindow());
+    // Titled like the program's other alerts, by their message.
+    QMessageBox box(QMessageBox::Warning, messageText, messageText, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setInformativeText(informativeText);
+    box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
