@@ -37,7 +37,8 @@ double secondsOf(const std::function<void()> &work)
 
 bool save(Model &model, const QString &path)
 {
-    model.getImageHandler()->compressImages();
+    if (!model.getImageHandler()->compressImages())
+        return false;
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && writeShow(file, model) && file.commit();
 }

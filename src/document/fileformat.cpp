@@ -29,7 +29,9 @@ bool MyDocument::dataRepresentationOfType(const QString &typeName, QIODevice &de
 {
     if (typeName != QLatin1String(ShowTypeName))
         return false;
-    imageHandle->compressImages();
+    // A slide that no longer decodes would make a file that does not open: better no save.
+    if (!imageHandle->compressImages())
+        return false;
     model->setImageHandler(imageHandle);
     model->setSoundHandler(soundHandle);
     return writeShow(device, *model);

@@ -175,13 +175,15 @@ void ImageHandler::appendSlide(SlidePtr slide)
     imagesToDisplay.push_back(std::move(slide));
 }
 
-void ImageHandler::compressImages()
+bool ImageHandler::compressImages()
 {
     compressedImages = storedJpegs(imagesToDisplay);
     names.clear();
     names.reserve(imagesToDisplay.size());
     for (const SlidePtr &slide : imagesToDisplay)
         names.push_back(slide->name());
+    return std::none_of(compressedImages.begin(), compressedImages.end(),
+                        [](const QByteArray &jpeg) { return jpeg.isEmpty(); });
 }
 
 bool ImageHandler::decompressImages()

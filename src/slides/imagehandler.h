@@ -48,8 +48,9 @@ public:
 
     // The stored form written to a show file: one JPEG file per slide, in display order, with
     // the slides' names beside them.
-    // Fills both lists afresh from the slide list (see storedJpegs for what is encoded).
-    void compressImages();
+    // Fills both lists afresh from the slide list (see storedJpegs for what is encoded). False
+    // when a slide could not be encoded: a file written from these lists would not open again.
+    bool compressImages();
     // Rebuilds the slide list from the stored form and empties the stored images (the names
     // stay). False, with nothing changed, when the two lists differ in length or a stored
     // picture is not a JPEG that decodes.

@@ -275,6 +275,19 @@ TEST_F(ShowFileTest, ASoundtrackOfOnlyMissingFilesDoesNotPlay)
     EXPECT_EQ(back->getSoundHandler()->returnSoundIndex(), 0);
 }
 
+TEST_F(ShowFileTest, ASlideThatNoLongerDecodesFailsTheStoredForm)
+{
+    ImageHandler images(fakes.services());
+    addThreeSlides(images);
+    EXPECT_TRUE(images.compressImages());
+    // Its header reads, its picture data stops short.
+    const QByteArray whole = jpegBytes(twoToneImage(QSize(640, 480)));
+    SlidePtr cut = Slide::fromEncoded(QStringLiteral("cut.jpg"), whole.left(whole.size() * 3 / 4));
+    ASSERT_NE(cut, nullptr);
+    images.appendSlide(cut);
+    EXPECT_FALSE(images.compressImages());
+}
+
 TEST_F(ShowFileTest, AWriteThatFailsMidwayIsReported)
 {
     // A device that takes a few hundred bytes and then refuses, as a full disk does.

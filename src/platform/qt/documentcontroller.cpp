@@ -141,7 +141,7 @@ bool DocumentController::writeDocument(Document *document, const QString &path, 
     }
     if (!document->dataRepresentationOfType(m_typeName, file)) {
         *why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                    : tr("The document could not be written.");
+                                                    : tr("Its content could not be written.");
         file.cancelWriting();
         return false;
     }
