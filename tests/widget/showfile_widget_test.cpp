@@ -58,9 +58,13 @@ protected:
         EXPECT_TRUE(document->dragOpen({ path("one.jpg"), path("two.jpg"), path("three.jpg") }));
         return document;
     }
-    QString savedShow(const char *name)
+    QString savedShow(const char *name, bool randomOn = false)
     {
         MyDocument *document = showOfThree();
+        if (randomOn) {
+            FakeMenuItem item(0);
+            document->randomizeSlides(item);
+        }
         panels.saveAsAnswer = path(name);
         EXPECT_TRUE(controller.saveDocumentAs(document));
         controller.closeDocument(document);
@@ -99,14 +103,18 @@ TEST_F(ShowDocumentTest, SaveAsAddsTheExtensionAndRenamesTheWindow)
 
 TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
 {
-    const QString file = savedShow("flags.lrshow");
+    const QString file = savedShow("flags.lrshow", true);
     fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 1);
     fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 0);
     fakes.log.outLines.clear();
 
     auto *document = qobject_cast<MyDocument *>(controller.openDocument(file));
     ASSERT_NE(document, nullptr);
-    EXPECT_EQ(document->getImageHandler()->numImages(), 3);
+    ASSERT_EQ(document->getImageHandler()->numImages(), 3);
+    // Saved in random order, loaded in display order at position 0.
+    // (dropped files are sorted by name: one, three, two)
+    EXPECT_EQ(document->getImageHandler()->slides()[1]->name(), QStringLiteral("three.jpg"));
+    EXPECT_EQ(document->getImageHandler()->returnIndex(), 0);
     EXPECT_TRUE(document->getImageHandler()->isLoop());
     EXPECT_FALSE(document->getImageHandler()->isRandom());
     EXPECT_EQ(fakes.log.outLines, QStringList({ "Current index 0", "Loaded." }));
