@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+
 #include <deque>
 #include <functional>
 #include <optional>

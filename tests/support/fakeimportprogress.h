@@ -3,6 +3,7 @@
 #include "platform/importprogress.h"
 
 #include <QStringList>
+
 #include <functional>
 
 namespace lanternreel::testing {

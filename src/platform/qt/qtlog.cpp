@@ -1,6 +1,7 @@
 #include "qtlog.h"
 
 #include <QtGlobal>
+
 #include <cstdio>
 
 namespace lanternreel {

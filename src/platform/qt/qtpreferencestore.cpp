@@ -4,7 +4,8 @@ namespace lanternreel {
 
 QtPreferenceStore::QtPreferenceStore()
     : m_settings(QStringLiteral("Lanternreel"), QStringLiteral("Lanternreel"))
-{ }
+{
+}
 
 void QtPreferenceStore::registerDefaults(const QVariantMap &defaults)
 {
