@@ -54,7 +54,7 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     // Ctrl+, everywhere: the platforms' own Preferences key is unset on most Linux desktops.
     QAction *preferences
         = addCommand(tr("&Edit"), tr("Pre&ferences…"), QKeySequence(Qt::CTRL | Qt::Key_Comma),
-                     &MyDocument::showPreferencesPanel);
+                                      &MyDocument::showPreferencesPanel);
     preferences->setMenuRole(QAction::PreferencesRole);
 
     addCommand(tr("&Slideshow"), tr("Import Images…"), QKeySequence(Qt::CTRL | Qt::Key_I),

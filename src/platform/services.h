@@ -22,10 +22,10 @@ struct Services
     PreferenceStore *preferences = nullptr;
     Timers *timers = nullptr;
     OpenPanels *openPanels = nullptr;
-    SoundFactory *sounds = nullptr; // playing sound files
-    MediaLength *mediaLength = nullptr; // how long a sound file plays
+    SoundFactory *sounds = nullptr;          // playing sound files
+    MediaLength *mediaLength = nullptr;      // how long a sound file plays
     ImportProgress *importProgress = nullptr; // the window shown while images import
-    Display *display = nullptr; // the screen a full-screen show takes
+    Display *display = nullptr;              // the screen a full-screen show takes
     MenuLookup *menus = nullptr; // the application's menu bar; none reads as off
 };
 

@@ -264,7 +264,7 @@ SlidePtr ImageHandler::importPaths(const QStringList &paths)
             items.insert(items.end(), std::make_move_iterator(found.begin()),
                          std::make_move_iterator(found.end()));
         } else {
-            items.push_back({ path, false });
+            items.push_back({path, false});
         }
     }
     if (m_services.importProgress)
@@ -314,7 +314,7 @@ std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &f
             const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
             const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
             if (types.contains(extension))
-                items.push_back({ folder + QLatin1Char('/') + entryRelative, true });
+                items.push_back({folder + QLatin1Char('/') + entryRelative, true});
             if (entry.isDir()) {
                 const QString canonical = entry.canonicalFilePath();
                 if (!canonical.isEmpty() && !visited.contains(canonical)) {
