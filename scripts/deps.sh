@@ -15,6 +15,8 @@ LANTERNREEL_TEST_PACKAGES=(
   dbus dbus-daemon xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils
   # the sound tests make their sound files with it
   ffmpeg
+  # the fuzzer of the show file reader: clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-14-dev
 )
 
 # lanternreel_install PACKAGE... : installs what is not installed yet; quick when all are there.

@@ -19,6 +19,7 @@
 #include <QTableView>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace lanternreel {
 
@@ -28,6 +29,7 @@ class Model;
 class PreferenceStore;
 class RepeatingTimer;
 class SlidePrefetcher;
+class Sound;
 class SoundHandler;
 
 // One open show: its slide collection, soundtrack and model, its window, and the commands that
@@ -41,6 +43,14 @@ public:
     ~MyDocument() override;
 
     QString windowNibName() const override;
+
+    // The show file (fileformat.cpp). Writes the show when `typeName` is "Lanternreel Show";
+    // false for any other type or when the device failed.
+    bool dataRepresentationOfType(const QString &typeName, QIODevice &device) override;
+    // Replaces the model and both handlers by those of the file, which is checked whole first;
+    // the loop and random flags come from the application's menu. False, with the document
+    // unchanged and `why` saying what is wrong, for a file that is not a show.
+    bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why) override;
 
     void setImageHandler(std::shared_ptr<ImageHandler> handler);
     void setSoundHandler(std::shared_ptr<SoundHandler> handler);
@@ -133,6 +143,7 @@ public:
 protected:
     void loadWindow(DocumentWindow *window) override;
     void windowControllerDidLoadNib() override;
+    void fileNameDidChange() override;
 
 private:
     // Shows `slide` in the window's view and rebuilds the title from it.
@@ -141,6 +152,16 @@ private:
     bool refuseEmptyShow();
     // The loop and random commands: the item's state flips and the flag follows it.
     void toggleFlag(MenuItem &item, void (ImageHandler::*setFlag)(bool));
+    // Once, after a load: which sound files of the soundtrack cannot be played.
+    void tellAboutMissingSounds();
+    // Marks the document edited when the slide list or the soundtrack changed since `before`.
+    struct Content
+    {
+        std::vector<SlidePtr> slides;
+        std::vector<const Sound *> sounds;
+    };
+    Content content() const;
+    void noteChanges(const Content &before);
     // A new repeating timer of timerLength seconds stepping the show.
     void scheduleTimer();
     // One step of the show to `slide`: countdown restarted, views and title updated.

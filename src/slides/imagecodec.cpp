@@ -4,11 +4,9 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTransform>
-
 #include <cstring>
 #include <memory>
 #include <mutex>
-
 #include <turbojpeg.h>
 
 namespace lanternreel {
@@ -35,8 +33,7 @@ TjHandle newDecompressor()
 
 bool looksLikeJpeg(const QByteArray &encoded)
 {
-    return encoded.size() >= 3 && uchar(encoded[0]) == 0xFF && uchar(encoded[1]) == 0xD8
-        && uchar(encoded[2]) == 0xFF;
+    return isJpeg(encoded);
 }
 
 struct JpegHeader
@@ -272,6 +269,12 @@ int tiffOrientation(const uchar *tiff, uint64_t size)
 }
 
 } // namespace
+
+bool isJpeg(const QByteArray &encoded)
+{
+    return encoded.size() >= 3 && uchar(encoded[0]) == 0xFF && uchar(encoded[1]) == 0xD8
+        && uchar(encoded[2]) == 0xFF;
+}
 
 int jpegExifOrientation(const QByteArray &encoded)
 {

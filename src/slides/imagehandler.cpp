@@ -5,14 +5,15 @@
 #include "platform/log.h"
 #include "platform/openpanels.h"
 #include "slides/imagecodec.h"
+#include "slides/jpegencoder.h"
 #include "slides/numericcompare.h"
+#include "slides/parallelmap.h"
 #include "slides/randomorder.h"
 #include "slides/slideloader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-
 #include <algorithm>
 #include <functional>
 
@@ -198,6 +199,42 @@ void ImageHandler::getNewRandomOrder()
 void ImageHandler::appendSlide(SlidePtr slide)
 {
     imagesToDisplay.push_back(std::move(slide));
+}
+
+bool ImageHandler::compressImages()
+{
+    compressedImages = storedJpegs(imagesToDisplay);
+    names.clear();
+    names.reserve(imagesToDisplay.size());
+    for (const SlidePtr &slide : imagesToDisplay)
+        names.push_back(slide->name());
+    return std::none_of(compressedImages.begin(), compressedImages.end(),
+                        [](const QByteArray &jpeg) { return jpeg.isEmpty(); });
+}
+
+bool ImageHandler::decompressImages()
+{
+    if (compressedImages.size() != names.size())
+        return false;
+    // Each picture is decoded in full once (at the smallest DCT scale), so a damaged file is
+    // refused now, not shown half grey later; the checks run side by side on the pool.
+    std::vector<SlidePtr> rebuilt
+        = mapInOrder<SlidePtr>(compressedImages.size(), [this](std::size_t i) {
+              return Slide::fromStoredJpeg(names[i], compressedImages[i]);
+          });
+    if (std::find(rebuilt.begin(), rebuilt.end(), nullptr) != rebuilt.end())
+        return false;
+    imagesToDisplay = std::move(rebuilt);
+    compressedImages.clear();
+    return true;
+}
+
+void ImageHandler::restoreArchived(std::vector<QByteArray> images, std::vector<QString> imageNames,
+                                   std::vector<SlidePtr> random)
+{
+    compressedImages = std::move(images);
+    names = std::move(imageNames);
+    randomOrder = std::move(random);
 }
 
 namespace {

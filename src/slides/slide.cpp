@@ -44,11 +44,23 @@ SlidePtr Slide::fromImage(const QString &name, const QImage &image)
     return std::make_shared<const Slide>(Private {}, name, bytes, image.size());
 }
 
-Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size)
+SlidePtr Slide::fromStoredJpeg(const QString &name, const QByteArray &jpeg)
+{
+    if (!isJpeg(jpeg))
+        return nullptr;
+    const auto info = validateImage(jpeg);
+    if (!info)
+        return nullptr;
+    return std::make_shared<const Slide>(Private{}, name, jpeg, info->size, true);
+}
+
+Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size, bool storedJpeg)
     : m_name(name)
     , m_encoded(encoded)
     , m_size(size)
-{ }
+    , m_storedJpeg(storedJpeg)
+{
+}
 
 QImage Slide::pixels(QSize target) const
 {

@@ -1,6 +1,9 @@
 // The real program under a private X server with a window manager: files given at launch, to a
 // second launch while the first runs, and a second launch with a file that is no picture.
 
+#include "document/model.h"
+#include "document/showarchive.h"
+#include "slides/imagehandler.h"
 #include "testimagefiles.h"
 
 #include <QDir>
@@ -11,13 +14,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
-
 #include <functional>
-
 #include <gtest/gtest.h>
-
 #include <memory>
-
 #include <poll.h>
 #include <unistd.h>
 
@@ -268,4 +267,62 @@ TEST_F(LaunchTest, FilesAtLaunchAndFromASecondLaunch)
     EXPECT_EQ(third.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(third.exitCode(), 2);
     EXPECT_EQ(x11.windows(QStringLiteral("^Untitled")).size(), 1);
+}
+
+TEST_F(LaunchTest, ShowFilesOpenAsDocuments)
+{
+    // A show of two pictures, written by the program's own writer.
+    {
+        lanternreel::Services none;
+        lanternreel::Model model(none);
+        for (const char *name : { "img2.jpg", "img10.jpg" })
+            model.getImageHandler()->appendSlide(lanternreel::Slide::load(pictures(name)));
+        model.getImageHandler()->compressImages();
+        QFile file(pictures("trip.lrshow"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(lanternreel::writeShow(file, model));
+    }
+    writeFile(pictures("broken.lrshow"), "not a show\n");
+
+    prepare(first, { QStringLiteral("trip.lrshow") });
+    first.start();
+    ASSERT_TRUE(first.waitForStarted(5000));
+    ASSERT_TRUE(pollUntil(StartDeadlineMs, [&] {
+        return !x11.windows(QStringLiteral("^trip$")).isEmpty();
+    })) << "no window titled trip";
+    EXPECT_TRUE(x11.windows(QStringLiteral("^Untitled")).isEmpty());
+    const QString show = x11.windows(QStringLiteral("^trip$")).first();
+    // Its first slide is the one shown: the next command shows the second.
+    x11.keys(show, { QStringLiteral("Right") });
+    EXPECT_TRUE(pollUntil(5000, [&] {
+        return x11.titleOf(show) == QStringLiteral("trip - img10.jpg");
+    })) << qPrintable(x11.titleOf(show));
+
+    // Handed over again by a second launch: the same window, and success.
+    QProcess second;
+    prepare(second, { QStringLiteral("trip.lrshow") });
+    second.start();
+    ASSERT_TRUE(second.waitForFinished(StartDeadlineMs));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(x11.windows(QStringLiteral("^trip")).size(), 1);
+
+    // A file that only looks like a show: an alert naming it, then failure.
+    QProcess third;
+    prepare(third, { QStringLiteral("broken.lrshow") });
+    third.start();
+    ASSERT_TRUE(third.waitForStarted(5000));
+    QStringList alerts;
+    ASSERT_TRUE(pollUntil(StartDeadlineMs, [&] {
+        alerts = x11.windows(
+            QStringLiteral("^The document .*broken\\.lrshow.* could not be opened\\.$"));
+        return !alerts.isEmpty();
+    })) << "no alert";
+    x11.keys(alerts.first(), { QStringLiteral("Return") });
+    ASSERT_TRUE(third.waitForFinished(StartDeadlineMs));
+    EXPECT_EQ(third.exitCode(), 2);
+    EXPECT_EQ(x11.windows(QStringLiteral("^trip")).size(), 1);
+
+    // Unchanged, it closes without asking.
+    x11.keys(show, { QStringLiteral("ctrl+q") });
+    EXPECT_TRUE(first.waitForFinished(StartDeadlineMs));
 }

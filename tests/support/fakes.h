@@ -3,6 +3,7 @@
 #include "fakedisplay.h"
 #include "fakesounds.h"
 #include "fakeimportprogress.h"
+#include "fakemenulookup.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
 #include "platform/menuitem.h"
@@ -159,6 +160,7 @@ public:
         bundle.mediaLength = &mediaLength;
         bundle.importProgress = &importProgress;
         bundle.display = &display;
+        bundle.menus = &menus;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -174,6 +176,7 @@ public:
     FakeMediaLength mediaLength;
     FakeImportProgress importProgress;
     FakeDisplay display;
+    FakeMenuLookup menus;
     Services bundle;
 };
 
