@@ -2,123 +2,23 @@
 // TurboJPEG decode of the same files, measured in the same run; then weighs the memory the
 // imported show holds against the size of its files.
 
-#include "platform/alerts.h"
-#include "platform/importprogress.h"
-#include "platform/log.h"
-#include "platform/services.h"
+#include "benchphotos.h"
 #include "slides/imagehandler.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstring>
-
 #include <turbojpeg.h>
-
 #include <vector>
 
 using namespace lanternreel;
+using namespace lanternreel::bench;
 
 namespace {
-
-constexpr int FileCount = 60;
-constexpr int Width = 4000;
-constexpr int Height = 3000;
-constexpr double Megabyte = 1024.0 * 1024.0;
-
-class QuietAlerts : public Alerts
-{
-public:
-    void beep() override { }
-    void alert(const QString &message, const QString &) override
-    {
-        std::fprintf(stderr, "alert: %s\n", qPrintable(message));
-    }
-};
-class QuietLog : public Log
-{
-public:
-    void log(const QString &) override { }
-    void out(const QString &) override { }
-};
-class NoProgress : public ImportProgress
-{
-public:
-    void show(int) override { }
-    void progress(int, int) override { }
-    void keepMoving() override { }
-    void close() override { }
-};
-
-uint32_t nextRandom(uint32_t &state)
-{
-    state ^= state << 13;
-    state ^= state >> 17;
-    state ^= state << 5;
-    return state;
-}
-
-// Gradients, a few soft shapes and grain: photo-like enough that the files come out at a few
-// megabytes, as camera files do.
-std::vector<unsigned char> syntheticPhoto(int seed)
-{
-    std::vector<unsigned char> rgb(size_t(Width) * Height * 3);
-    uint32_t state = 2463534242u + uint32_t(seed) * 7919u;
-    for (int y = 0; y < Height; ++y) {
-        unsigned char *row = rgb.data() + size_t(y) * Width * 3;
-        for (int x = 0; x < Width; ++x) {
-            const int grain = int(nextRandom(state) & 31) - 16;
-            const int wave = ((x / 40 + y / 30 + seed) % 7) * 9;
-            row[x * 3 + 0] = (unsigned char)std::clamp(x * 255 / Width + grain + wave, 0, 255);
-            row[x * 3 + 1] = (unsigned char)std::clamp(y * 255 / Height + grain, 0, 255);
-            row[x * 3 + 2]
-                = (unsigned char)std::clamp((x + y + seed * 50) % 256 + grain / 2, 0, 255);
-        }
-    }
-    return rgb;
-}
-
-struct Files
-{
-    QTemporaryDir dir;
-    QStringList paths;
-    qint64 totalBytes = 0;
-};
-
-Files &generatedFiles()
-{
-    static Files files = [] {
-        Files made;
-        tjhandle encoder = tjInitCompress();
-        for (int i = 0; i < FileCount; ++i) {
-            const std::vector<unsigned char> rgb = syntheticPhoto(i);
-            unsigned char *jpeg = nullptr;
-            unsigned long size = 0;
-            if (tjCompress2(encoder, rgb.data(), Width, 0, Height, TJPF_RGB, &jpeg, &size,
-                            TJSAMP_420, 92, 0)
-                != 0) {
-                std::fprintf(stderr, "encode failed: %s\n", tjGetErrorStr2(encoder));
-                std::abort();
-            }
-            const QString path = made.dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
-            QFile file(path);
-            if (!file.open(QIODevice::WriteOnly)
-                || file.write(reinterpret_cast<const char *>(jpeg), qint64(size)) != qint64(size))
-                std::abort();
-            tjFree(jpeg);
-            made.paths.append(path);
-            made.totalBytes += qint64(size);
-        }
-        tjDestroy(encoder);
-        return made;
-    }();
-    return files;
-}
 
 double residentBytes()
 {
@@ -159,13 +59,8 @@ double singleThreadedDecodeSeconds(const QStringList &paths)
 void BM_ImportSixtyTwelveMegapixelJpegs(benchmark::State &state)
 {
     Files &files = generatedFiles();
-    QuietAlerts alerts;
-    QuietLog log;
-    NoProgress progress;
-    Services services;
-    services.alerts = &alerts;
-    services.log = &log;
-    services.importProgress = &progress;
+    QuietServices quiet;
+    const Services &services = quiet.services();
 
     for (auto _ : state) {
         const double baseline = singleThreadedDecodeSeconds(files.paths);

@@ -5,7 +5,6 @@
 #include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
-
 #include <unistd.h>
 
 namespace lanternreel {
@@ -117,7 +116,7 @@ void InstanceDoor::onReadyRead(QLocalSocket *socket)
         return;
     }
     socket->setProperty("lanternreelRequestRead", true);
-    m_queue.push_back({socket, paths});
+    m_queue.push_back({ socket, paths });
     // Served from the event loop rather than inside this socket's signal: the import runs
     // windows of its own.
     QTimer::singleShot(0, this, &InstanceDoor::serveNext);

@@ -4,6 +4,7 @@
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
 #include "platform/qt/documentcontroller.h"
+#include "platform/qt/documentpanels.h"
 #include "platform/qt/qtservices.h"
 #include "slides/imagehandler.h"
 
@@ -56,7 +57,10 @@ int main(int argc, char *argv[])
     QtServices platform;
     DocumentController controller(
         [&platform] { return std::make_unique<MyDocument>(platform.services()); });
+    QtDocumentPanels panels;
+    controller.setPanels(&panels);
     MainMenu menu(controller);
+    platform.setMenus(&menu);
     DragWatcher watcher(controller);
     controller.setWindowHook([&menu, &watcher](DocumentWindow *window) {
         menu.installInto(window);
@@ -78,6 +82,12 @@ int main(int argc, char *argv[])
     if (paths.isEmpty())
         controller.openUntitledDocumentAndDisplay();
     else
-        QTimer::singleShot(0, &watcher, [&watcher, paths] { watcher.applicationOpenFiles(paths); });
+        QTimer::singleShot(0, &watcher, [&watcher, &controller, paths] {
+            watcher.applicationOpenFiles(paths);
+            // Show files that could not be opened leave no window: the program stays usable
+            // with an empty show rather than running on unseen.
+            if (controller.documents().empty())
+                controller.openUntitledDocumentAndDisplay();
+        });
     return QApplication::exec();
 }

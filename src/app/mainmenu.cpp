@@ -5,6 +5,7 @@
 #include "platform/qt/qtmenuitem.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenuBar>
 
 namespace lanternreel {
@@ -16,12 +17,29 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     QAction *newShow = addAction(tr("&File"), tr("&New"), QKeySequence::New);
     connect(newShow, &QAction::triggered, this,
             [this] { m_controller.openUntitledDocumentAndDisplay(); });
+    QAction *open = addAction(tr("&File"), tr("&Open…"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] { m_controller.openDocumentWithPanel(); });
+    // One submenu shared by every window's File menu, as the actions are.
+    m_recentMenu = std::make_unique<QMenu>(tr("Open &Recent"));
+    connect(m_recentMenu.get(), &QMenu::aboutToShow, this, &MainMenu::fillRecentMenu);
+    auto it = std::find_if(m_menus.begin(), m_menus.end(),
+                           [&](const auto &entry) { return entry.first == tr("&File"); });
+    it->second.append(m_recentMenu->menuAction());
     QAction *close = addAction(tr("&File"), tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(close, &QAction::triggered, this, [this] {
         if (Document *document = m_controller.currentDocument())
             m_controller.closeDocument(document);
     });
     m_documentActions.append(close);
+    QAction *save = addAction(tr("&File"), tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(save, &QAction::triggered, this,
+            [this] { m_controller.saveDocument(m_controller.currentDocument()); });
+    m_documentActions.append(save);
+    QAction *saveAs
+        = addAction(tr("&File"), tr("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAs, &QAction::triggered, this,
+            [this] { m_controller.saveDocumentAs(m_controller.currentDocument()); });
+    m_documentActions.append(saveAs);
     addCommand(tr("&File"), tr("Page Set&up…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                &MyDocument::runPageLayout);
     addCommand(tr("&File"), tr("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
@@ -74,6 +92,32 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);
     updateEnabled();
+}
+
+MainMenu::~MainMenu() = default;
+
+void MainMenu::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = m_controller.recentDocuments();
+    for (const QString &path : recent) {
+        QAction *item = m_recentMenu->addAction(QFileInfo(path).fileName());
+        item->setToolTip(path);
+        connect(item, &QAction::triggered, this, [this, path] { m_controller.openDocument(path); });
+    }
+    m_recentMenu->addSeparator();
+    QAction *clear = m_recentMenu->addAction(tr("Clear Menu"));
+    clear->setEnabled(!recent.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] { m_controller.clearRecentDocuments(); });
+}
+
+std::unique_ptr<MenuItem> MainMenu::findItem(const QString &menuTitle,
+                                             const QString &itemTitle) const
+{
+    QAction *action = itemWithTitle(menuTitle, itemTitle);
+    if (!action)
+        return nullptr;
+    return std::make_unique<QtMenuItem>(action);
 }
 
 QAction *MainMenu::addAction(const QString &menu, const QString &title,

@@ -7,14 +7,19 @@ namespace lanternreel {
 
 void MyDocument::selectImages()
 {
+    const Content before = content();
     const SlidePtr shown = imageHandle->selectImages();
+    // A failed import may still have appended the slides before the file that failed.
+    noteChanges(before);
     if (shown)
         showInWindow(shown);
 }
 
 bool MyDocument::dragOpen(const QStringList &paths)
 {
+    const Content before = content();
     const SlidePtr shown = imageHandle->selectImagesFromDrag(paths);
+    noteChanges(before);
     if (!shown)
         return false;
     showInWindow(shown);

@@ -6,6 +6,7 @@
 #include "platform/alerts.h"
 #include "platform/menuitem.h"
 #include "platform/preferencestore.h"
+#include "platform/sounds.h"
 #include "platform/timers.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
@@ -91,14 +92,31 @@ void MyDocument::loopPlayback(MenuItem &item)
     }
 }
 
+MyDocument::Content MyDocument::content() const
+{
+    Content now { imageHandle->slides(), {} };
+    for (const auto &sound : soundHandle->returnSounds())
+        now.sounds.push_back(sound.get());
+    return now;
+}
+
+void MyDocument::noteChanges(const Content &before)
+{
+    const Content now = content();
+    if (now.slides != before.slides || now.sounds != before.sounds)
+        setDocumentEdited(true);
+}
+
 void MyDocument::removeAllImages()
 {
+    const Content before = content();
     if (slideshowInProgress) {
         stopSlideshow();
         soundHandle->stopSound();
     }
     imageHandle->removeAllImages();
     showInWindow(nullptr);
+    noteChanges(before);
 }
 
 void MyDocument::removeCurrentImage()
@@ -107,18 +125,24 @@ void MyDocument::removeCurrentImage()
         m_services.alerts->beep();
         return;
     }
+    const Content before = content();
     const SlidePtr shown = imageHandle->removeCurrentImage();
     showInWindow(shown);
+    noteChanges(before);
 }
 
 void MyDocument::addSong()
 {
+    const Content before = content();
     soundHandle->addSong();
+    noteChanges(before);
 }
 
 void MyDocument::removeSong()
 {
+    const Content before = content();
     soundHandle->removeSong();
+    noteChanges(before);
 }
 
 QString MyDocument::correctWindowTitle(const SlidePtr &slide) const

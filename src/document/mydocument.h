@@ -14,10 +14,10 @@
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
-
 #include <QTableView>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace lanternreel {
 
@@ -26,6 +26,7 @@ class MenuItem;
 class Model;
 class PreferenceStore;
 class RepeatingTimer;
+class Sound;
 class SoundHandler;
 
 // One open show: its slide collection, soundtrack and model, its window, and the commands that
@@ -39,6 +40,14 @@ public:
     ~MyDocument() override;
 
     QString windowNibName() const override;
+
+    // The show file (fileformat.cpp). Writes the show when `typeName` is "Lanternreel Show";
+    // false for any other type or when the device failed.
+    bool dataRepresentationOfType(const QString &typeName, QIODevice &device) override;
+    // Replaces the model and both handlers by those of the file, which is checked whole first;
+    // the loop and random flags come from the application's menu. False, with the document
+    // unchanged and `why` saying what is wrong, for a file that is not a show.
+    bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why) override;
 
     void setImageHandler(std::shared_ptr<ImageHandler> handler);
     void setSoundHandler(std::shared_ptr<SoundHandler> handler);
@@ -118,10 +127,21 @@ public:
 protected:
     void loadWindow(DocumentWindow *window) override;
     void windowControllerDidLoadNib() override;
+    void fileNameDidChange() override;
 
 private:
     // Shows `slide` in the window's view and rebuilds the title from it.
     void showInWindow(const SlidePtr &slide);
+    // Once, after a load: which sound files of the soundtrack cannot be played.
+    void tellAboutMissingSounds();
+    // Marks the document edited when the slide list or the soundtrack changed since `before`.
+    struct Content
+    {
+        std::vector<SlidePtr> slides;
+        std::vector<const Sound *> sounds;
+    };
+    Content content() const;
+    void noteChanges(const Content &before);
     // A new repeating timer of timerLength seconds stepping the show.
     void scheduleTimer();
     // One step of the show to `slide`: countdown restarted, views and title updated.

@@ -6,6 +6,7 @@ class Alerts;
 class Display;
 class ImportProgress;
 class Log;
+class MenuLookup;
 class MediaLength;
 class OpenPanels;
 class PreferenceStore;
@@ -21,10 +22,11 @@ struct Services
     PreferenceStore *preferences = nullptr;
     Timers *timers = nullptr;
     OpenPanels *openPanels = nullptr;
-    SoundFactory *sounds = nullptr;          // playing sound files
-    MediaLength *mediaLength = nullptr;      // how long a sound file plays
+    SoundFactory *sounds = nullptr; // playing sound files
+    MediaLength *mediaLength = nullptr; // how long a sound file plays
     ImportProgress *importProgress = nullptr; // the window shown while images import
-    Display *display = nullptr;              // the screen a full-screen show takes
+    Display *display = nullptr; // the screen a full-screen show takes
+    MenuLookup *menus = nullptr; // the application's menu bar; none reads as off
 };
 
 } // namespace lanternreel

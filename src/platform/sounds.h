@@ -17,6 +17,8 @@ public:
     // Stops playback; the end-of-play callback then reports `false`.
     virtual void stop() = 0;
     virtual bool isPlaying() const = 0;
+    // False for a sound that cannot play at all (its file is gone): the soundtrack passes it by.
+    virtual bool canPlay() const { return true; }
     // The file's name, without folders.
     virtual QString name() const = 0;
     // The full path of the file the sound plays.

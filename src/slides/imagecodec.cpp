@@ -4,11 +4,9 @@
 #include <QImageReader>
 #include <QSet>
 #include <QTransform>
-
 #include <cstring>
 #include <memory>
 #include <mutex>
-
 #include <turbojpeg.h>
 
 namespace lanternreel {
@@ -35,8 +33,7 @@ TjHandle newDecompressor()
 
 bool looksLikeJpeg(const QByteArray &encoded)
 {
-    return encoded.size() >= 3 && uchar(encoded[0]) == 0xFF && uchar(encoded[1]) == 0xD8
-        && uchar(encoded[2]) == 0xFF;
+    return isJpeg(encoded);
 }
 
 struct JpegHeader
@@ -133,14 +130,14 @@ std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTar
         return std::nullopt;
     TjHandle handle = newDecompressor();
     if (!handle)
-        return JpegDecode{};
+        return JpegDecode {};
     const auto header = readJpegHeader(handle.get(), encoded);
     if (!header)
-        return JpegDecode{};
+        return JpegDecode {};
     if (!turboJpegDecodes(*header))
         return std::nullopt;
     if (!fitsInMemoryLimit(header->width, header->height))
-        return JpegDecode{};
+        return JpegDecode {};
 
     const int orientation = jpegExifOrientation(encoded);
     QSize uprightSize(header->width, header->height);
@@ -155,7 +152,7 @@ std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTar
 
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
-        return JpegDecode{};
+        return JpegDecode {};
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
     const int pixelFormat = TJPF_BGRX;
 #else
@@ -166,7 +163,7 @@ std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTar
                       static_cast<int>(image.bytesPerLine()), height, pixelFormat,
                       TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS)
         != 0)
-        return JpegDecode{};
+        return JpegDecode {};
     return JpegDecode { applyOrientation(image, orientation), uprightSize };
 }
 
@@ -273,6 +270,12 @@ int tiffOrientation(const uchar *tiff, uint64_t size)
 
 } // namespace
 
+bool isJpeg(const QByteArray &encoded)
+{
+    return encoded.size() >= 3 && uchar(encoded[0]) == 0xFF && uchar(encoded[1]) == 0xD8
+        && uchar(encoded[2]) == 0xFF;
+}
+
 int jpegExifOrientation(const QByteArray &encoded)
 {
     const auto *bytes = reinterpret_cast<const uchar *>(encoded.constData());
@@ -297,7 +300,7 @@ int jpegExifOrientation(const QByteArray &encoded)
         const uint64_t length = uint64_t(bytes[at + 2]) << 8 | bytes[at + 3];
         if (length < 2 || at + 2 + length > size)
             return 1;
-        static const char exifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
+        static const char exifHeader[6] = { 'E', 'x', 'i', 'f', 0, 0 };
         if (marker == 0xE1 && length >= 8 && std::memcmp(bytes + at + 4, exifHeader, 6) == 0) {
             const int orientation = tiffOrientation(bytes + at + 10, length - 8);
             return orientation ? orientation : 1;

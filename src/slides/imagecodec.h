@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QSize>
 #include <QStringList>
-
 #include <cstdint>
 #include <optional>
 
@@ -34,6 +33,9 @@ QImage decodeImage(const QByteArray &encoded, QSize target = {});
 // scale (every coefficient is still read and checked). The upright full size when the whole
 // picture decoded cleanly.
 std::optional<ImageInfo> validateImage(const QByteArray &encoded);
+
+// Whether the bytes start like a JPEG file (start-of-image marker and the next marker).
+bool isJpeg(const QByteArray &encoded);
 
 // The EXIF orientation (1 to 8) recorded in a JPEG file's APP1 segment; 1 when there is none or
 // the segment is malformed.

@@ -5,14 +5,15 @@
 #include "platform/log.h"
 #include "platform/openpanels.h"
 #include "slides/imagecodec.h"
+#include "slides/jpegencoder.h"
 #include "slides/numericcompare.h"
+#include "slides/parallelmap.h"
 #include "slides/randomorder.h"
 #include "slides/slideloader.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-
 #include <algorithm>
 #include <functional>
 
@@ -20,8 +21,7 @@ namespace lanternreel {
 
 ImageHandler::ImageHandler(const Services &services)
     : m_services(services)
-{
-}
+{ }
 
 ImageHandler::~ImageHandler() = default;
 
@@ -175,6 +175,40 @@ void ImageHandler::appendSlide(SlidePtr slide)
     imagesToDisplay.push_back(std::move(slide));
 }
 
+void ImageHandler::compressImages()
+{
+    compressedImages = storedJpegs(imagesToDisplay);
+    names.clear();
+    names.reserve(imagesToDisplay.size());
+    for (const SlidePtr &slide : imagesToDisplay)
+        names.push_back(slide->name());
+}
+
+bool ImageHandler::decompressImages()
+{
+    if (compressedImages.size() != names.size())
+        return false;
+    // Each picture is decoded in full once (at the smallest DCT scale), so a damaged file is
+    // refused now, not shown half grey later; the checks run side by side on the pool.
+    std::vector<SlidePtr> rebuilt
+        = mapInOrder<SlidePtr>(compressedImages.size(), [this](std::size_t i) {
+              return Slide::fromStoredJpeg(names[i], compressedImages[i]);
+          });
+    if (std::find(rebuilt.begin(), rebuilt.end(), nullptr) != rebuilt.end())
+        return false;
+    imagesToDisplay = std::move(rebuilt);
+    compressedImages.clear();
+    return true;
+}
+
+void ImageHandler::restoreArchived(std::vector<QByteArray> images, std::vector<QString> imageNames,
+                                   std::vector<SlidePtr> random)
+{
+    compressedImages = std::move(images);
+    names = std::move(imageNames);
+    randomOrder = std::move(random);
+}
+
 namespace {
 
 int importsRunning = 0;
@@ -228,7 +262,7 @@ SlidePtr ImageHandler::importPaths(const QStringList &paths)
             items.insert(items.end(), std::make_move_iterator(found.begin()),
                          std::make_move_iterator(found.end()));
         } else {
-            items.push_back({path, false});
+            items.push_back({ path, false });
         }
     }
     if (m_services.importProgress)
@@ -278,7 +312,7 @@ std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &f
             const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
             const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
             if (types.contains(extension))
-                items.push_back({folder + QLatin1Char('/') + entryRelative, true});
+                items.push_back({ folder + QLatin1Char('/') + entryRelative, true });
             if (entry.isDir()) {
                 const QString canonical = entry.canonicalFilePath();
                 if (!canonical.isEmpty() && !visited.contains(canonical)) {

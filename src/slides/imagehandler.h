@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
 #include <cstdint>
 #include <vector>
 
@@ -46,6 +45,20 @@ public:
 
     // Appends one slide at the end of the display order.
     void appendSlide(SlidePtr slide);
+
+    // The stored form written to a show file: one JPEG file per slide, in display order, with
+    // the slides' names beside them.
+    // Fills both lists afresh from the slide list (see storedJpegs for what is encoded).
+    void compressImages();
+    // Rebuilds the slide list from the stored form and empties the stored images (the names
+    // stay). False, with nothing changed, when the two lists differ in length or a stored
+    // picture is not a JPEG that decodes.
+    bool decompressImages();
+    const std::vector<QByteArray> &storedImages() const { return compressedImages; }
+    const std::vector<QString> &storedNames() const { return names; }
+    // What a show file holds: the stored form and the random order as it was written.
+    void restoreArchived(std::vector<QByteArray> images, std::vector<QString> imageNames,
+                         std::vector<SlidePtr> random);
 
     // Import. Each asks for files and folders (in the open panel) or takes the given paths,
     // appends every picture loaded to the end of the slide list, and answers the first slide

@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-
 #include <algorithm>
 
 namespace lanternreel {
@@ -15,7 +14,7 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     const auto info = probeImage(encoded);
     if (!info)
         return nullptr;
-    return std::make_shared<const Slide>(Private{}, name, encoded, info->size);
+    return std::make_shared<const Slide>(Private {}, name, encoded, info->size);
 }
 
 SlidePtr Slide::load(const QString &path)
@@ -29,7 +28,7 @@ SlidePtr Slide::load(const QString &path)
     const auto info = validateImage(encoded);
     if (!info)
         return nullptr;
-    return std::make_shared<const Slide>(Private{}, QFileInfo(path).fileName(), encoded,
+    return std::make_shared<const Slide>(Private {}, QFileInfo(path).fileName(), encoded,
                                          info->size);
 }
 
@@ -41,15 +40,25 @@ SlidePtr Slide::fromImage(const QString &name, const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG", 100);
-    return std::make_shared<const Slide>(Private{}, name, bytes, image.size());
+    return std::make_shared<const Slide>(Private {}, name, bytes, image.size());
 }
 
-Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size)
+SlidePtr Slide::fromStoredJpeg(const QString &name, const QByteArray &jpeg)
+{
+    if (!isJpeg(jpeg))
+        return nullptr;
+    const auto info = validateImage(jpeg);
+    if (!info)
+        return nullptr;
+    return std::make_shared<const Slide>(Private {}, name, jpeg, info->size, true);
+}
+
+Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size, bool storedJpeg)
     : m_name(name)
     , m_encoded(encoded)
     , m_size(size)
-{
-}
+    , m_storedJpeg(storedJpeg)
+{ }
 
 QImage Slide::pixels(QSize target) const
 {

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -34,8 +33,13 @@ public:
     static SlidePtr load(const QString &path);
     // From pixels in memory, kept losslessly (as PNG). A null image gives nullptr.
     static SlidePtr fromImage(const QString &name, const QImage &image);
+    // From a show file's stored JPEG, decoded in full first like a loaded file. The slide's bytes
+    // are then its stored form: saving it again writes them back unchanged instead of adding
+    // another generation of JPEG loss. nullptr when the bytes are not a JPEG that decodes.
+    static SlidePtr fromStoredJpeg(const QString &name, const QByteArray &jpeg);
 
-    Slide(Private, const QString &name, const QByteArray &encoded, QSize size);
+    Slide(Private, const QString &name, const QByteArray &encoded, QSize size,
+          bool storedJpeg = false);
 
     // The file name it came from, extension included. A null string means "no name".
     const QString &name() const { return m_name; }
@@ -43,6 +47,8 @@ public:
     // Upright size in pixels; one pixel counts as one point.
     QSize size() const { return m_size; }
     const QByteArray &encoded() const { return m_encoded; }
+    // Whether encoded() is already this slide's stored form (see fromStoredJpeg).
+    bool isStoredJpeg() const { return m_storedJpeg; }
 
     // Pixels at exactly `target` (full size when `target` is not valid). Safe to call from any
     // thread. A null image when the bytes no longer decode.
@@ -56,6 +62,7 @@ private:
     QString m_name;
     QByteArray m_encoded;
     QSize m_size;
+    bool m_storedJpeg = false;
 
     mutable std::mutex m_cacheMutex;
     mutable std::vector<QImage> m_cache; // most recent last

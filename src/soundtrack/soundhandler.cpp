@@ -107,10 +107,8 @@ void SoundHandler::removeSong()
     if (row < soundIndex)
         --soundIndex;
 
-    if (interrupted && !soundsToPlay.empty() && soundIndex != numSounds()) {
-        soundIsPlaying = true;
-        soundsToPlay[static_cast<size_t>(soundIndex)]->play();
-    }
+    if (interrupted && !soundsToPlay.empty() && soundIndex != numSounds())
+        playFrom(soundIndex);
     // Removing the last sound must not leave the position past the end of the list.
     soundIndex = std::clamp(soundIndex, 0, std::max(0, numSounds() - 1));
 
@@ -179,9 +177,22 @@ void SoundHandler::playSound()
     if (soundsToPlay.empty())
         return;
     soundIndex = 0;
-    // Set before play(): a sound that ends at once must find the soundtrack playing.
-    soundIsPlaying = true;
-    soundsToPlay.front()->play();
+    playFrom(0);
+}
+
+void SoundHandler::playFrom(int32_t index)
+{
+    for (int32_t i = std::max(0, index); i < numSounds(); ++i) {
+        Sound &sound = *soundsToPlay[static_cast<size_t>(i)];
+        if (!sound.canPlay())
+            continue;
+        soundIndex = i;
+        // Set before play(): a sound that ends at once must find the soundtrack playing.
+        soundIsPlaying = true;
+        sound.play();
+        return;
+    }
+    soundIsPlaying = false;
 }
 
 void SoundHandler::stopSound()
@@ -203,8 +214,47 @@ void SoundHandler::soundDidFinishPlaying(bool finishedPlaying)
         soundIsPlaying = false;
         return;
     }
-    ++soundIndex;
-    soundsToPlay[static_cast<size_t>(soundIndex)]->play();
+    playFrom(soundIndex + 1);
+}
+
+bool SoundHandler::restoreSoundtrack(std::vector<std::unique_ptr<Sound>> sounds,
+                                     std::vector<QString> lengths,
+                                     std::vector<QString> displayNames, int32_t index,
+                                     int32_t total)
+{
+    if (lengths.size() != sounds.size() || displayNames.size() != sounds.size())
+        return false;
+    if (std::find(sounds.begin(), sounds.end(), nullptr) != sounds.end())
+        return false;
+    const auto count = static_cast<int64_t>(sounds.size());
+    if (index < 0 || index > std::max<int64_t>(0, count - 1) || total < 0)
+        return false;
+    if (soundIsPlaying)
+        stopSound();
+    for (const auto &sound : soundsToPlay)
+        sound->setOnFinished(nullptr);
+    soundsToPlay = std::move(sounds);
+    soundLengths = std::move(lengths);
+    soundNames = std::move(displayNames);
+    soundIndex = index;
+    totalLength = total;
+    // A show file's sounds come without anyone to hear their end; without this the soundtrack
+    // of a reopened show would stop after its first sound.
+    for (const auto &sound : soundsToPlay)
+        listenTo(*sound);
+    if (tableV)
+        tableV->reloadData();
+    return true;
+}
+
+std::vector<const Sound *> SoundHandler::unplayableSounds() const
+{
+    std::vector<const Sound *> unplayable;
+    for (const auto &sound : soundsToPlay) {
+        if (!sound->canPlay())
+            unplayable.push_back(sound.get());
+    }
+    return unplayable;
 }
 
 std::optional<QString> SoundHandler::getSoundLength(const QString &path)

@@ -48,6 +48,14 @@ public:
     // The text after the last "/" of `path`.
     static QString createCleanName(const QString &path);
 
+    // Takes the soundtrack of a show file and has every sound report its end here, as an added
+    // sound does. False, with nothing changed, when the three lists differ in length, the
+    // position is outside the list (it must be 0 for an empty one) or the total is negative.
+    bool restoreSoundtrack(std::vector<std::unique_ptr<Sound>> sounds, std::vector<QString> lengths,
+                           std::vector<QString> displayNames, int32_t index, int32_t total);
+    // The sounds that cannot play (see Sound::canPlay), in play order.
+    std::vector<const Sound *> unplayableSounds() const;
+
     // The table that shows the soundtrack, or nullptr. Not owned: whoever sets it clears it
     // before the table goes.
     void setTableView(TableView *table) { tableV = table; }
@@ -82,6 +90,9 @@ public:
 private:
     // Has the end of `sound`'s playback reported here.
     void listenTo(Sound &sound);
+    // Plays the first sound from `index` on that can play; the soundtrack falls silent when none
+    // is left. The position stays inside the list either way.
+    void playFrom(int32_t index);
 
     Services m_services;
 

@@ -3,7 +3,6 @@
 #include "platform/importprogress.h"
 
 #include <QStringList>
-
 #include <functional>
 
 namespace lanternreel::testing {

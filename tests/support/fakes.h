@@ -1,7 +1,8 @@
 #pragma once
 
-#include "fakesounds.h"
 #include "fakeimportprogress.h"
+#include "fakemenulookup.h"
+#include "fakesounds.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
 #include "platform/menuitem.h"
@@ -157,6 +158,7 @@ public:
         bundle.sounds = &sounds;
         bundle.mediaLength = &mediaLength;
         bundle.importProgress = &importProgress;
+        bundle.menus = &menus;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -171,6 +173,7 @@ public:
     FakeSoundFactory sounds;
     FakeMediaLength mediaLength;
     FakeImportProgress importProgress;
+    FakeMenuLookup menus;
     Services bundle;
 };
 

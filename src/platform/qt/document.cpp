@@ -70,6 +70,16 @@ void Document::setFileName(const QString &fileName)
     m_fileName = fileName;
 }
 
+bool Document::dataRepresentationOfType(const QString &, QIODevice &)
+{
+    return false;
+}
+
+bool Document::loadDataRepresentation(QIODevice &, const QString &, QString *)
+{
+    return false;
+}
+
 QString Document::displayName() const
 {
     if (m_fileName.isEmpty())

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 namespace lanternreel {
 
 class DocumentController;
@@ -42,6 +44,17 @@ public:
     // The path of the document's file; empty while it has never been saved or opened.
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
+
+    // Whether the document holds changes its file does not have. The window title does not
+    // show it: the title is the document's own business.
+    bool isDocumentEdited() const { return m_edited; }
+    void setDocumentEdited(bool edited) { m_edited = edited; }
+
+    // The file's content, streamed to and from the file by the subclass. `typeName` is the
+    // document type's name. Each answers whether it succeeded; a load that fails must leave the
+    // document as it was and may say why.
+    virtual bool dataRepresentationOfType(const QString &typeName, QIODevice &device);
+    virtual bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why);
     // The file's name without folders and extension, or "Untitled".
     QString displayName() const;
 
@@ -54,10 +67,13 @@ protected:
     // Makes the window from the layout named by windowNibName(); the framework then calls
     // windowControllerDidLoadNib().
     virtual void loadWindow(DocumentWindow *window) = 0;
-    virtual void windowControllerDidLoadNib() {}
+    virtual void windowControllerDidLoadNib() { }
+    // The framework saved the document under a new name (setFileName alone does not call it).
+    virtual void fileNameDidChange() { }
 
 private:
     QString m_fileName;
+    bool m_edited = false;
     QPointer<DocumentWindow> m_window;
 };
 

@@ -1,7 +1,6 @@
 #include "qtlog.h"
 
 #include <QtGlobal>
-
 #include <cstdio>
 
 namespace lanternreel {

@@ -13,8 +13,7 @@ class QtMenuItem : public MenuItem
 public:
     explicit QtMenuItem(QAction *action)
         : m_action(action)
-    {
-    }
+    { }
     int state() const override { return m_action && m_action->isChecked() ? 1 : 0; }
     void setState(int state) override
     {

@@ -4,8 +4,7 @@ namespace lanternreel {
 
 QtPreferenceStore::QtPreferenceStore()
     : m_settings(QStringLiteral("Lanternreel"), QStringLiteral("Lanternreel"))
-{
-}
+{ }
 
 void QtPreferenceStore::registerDefaults(const QVariantMap &defaults)
 {

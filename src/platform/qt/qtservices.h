@@ -31,6 +31,8 @@ public:
     QtServices &operator=(const QtServices &) = delete;
 
     const Services &services() const { return m_services; }
+    // The menu bar is made after the services; documents made from then on can look items up.
+    void setMenus(MenuLookup *menus) { m_services.menus = menus; }
 
 private:
     QtAlerts m_alerts;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/alerts.h"
+#include "platform/importprogress.h"
+#include "platform/log.h"
+#include "platform/services.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace lanternreel::bench {
+
+// The shows the benchmarks measure: 60 photos of 12 megapixels.
+inline constexpr int FileCount = 60;
+inline constexpr int Width = 4000;
+inline constexpr int Height = 3000;
+inline constexpr double Megabyte = 1024.0 * 1024.0;
+
+// Generated JPEG files (TurboJPEG, quality 92, 4:2:0): gradients, soft shapes and grain, so
+// that they come out at a few megabytes each as camera files do. Made once per process, in a
+// temporary folder.
+struct Files
+{
+    QTemporaryDir dir;
+    QStringList paths;
+    qint64 totalBytes = 0;
+};
+Files &generatedFiles();
+
+// Services that stay silent, except that an alert is printed.
+class QuietServices : public Alerts, public Log, public ImportProgress
+{
+public:
+    QuietServices();
+    const Services &services() const { return m_services; }
+
+    void beep() override { }
+    void alert(const QString &message, const QString &) override;
+    void log(const QString &) override { }
+    void out(const QString &) override { }
+    void show(int) override { }
+    void progress(int, int) override { }
+    void keepMoving() override { }
+    void close() override { }
+
+private:
+    Services m_services;
+};
+
+} // namespace lanternreel::bench

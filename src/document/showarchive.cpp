@@ -1,0 +1,507 @@
+#include "showarchive.h"
+
+#include "document/model.h"
+#include "platform/sounds.h"
+#include "slides/imagehandler.h"
+#include "soundtrack/soundhandler.h"
+#include "soundtrack/unplayablesound.h"
+
+#include <QCborStreamReader>
+#include <QCborStreamWriter>
+#include <QFileInfo>
+#include <QSet>
+#include <limits>
+
+namespace lanternreel {
+
+namespace {
+
+const QLatin1String ClassKey("class");
+
+// Passes everything on to the real device and remembers a write that did not go through, which
+// QCborStreamWriter itself does not report.
+class CheckedDevice : public QIODevice
+{
+public:
+    explicit CheckedDevice(QIODevice &target)
+        : m_target(target)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+    bool failed() const { return m_failed; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        if (m_failed)
+            return -1;
+        if (m_target.write(data, length) != length) {
+            m_failed = true;
+            return -1;
+        }
+        return length;
+    }
+
+private:
+    QIODevice &m_target;
+    bool m_failed = false;
+};
+
+class ShowWriter
+{
+public:
+    explicit ShowWriter(QIODevice &device)
+        : m_checked(device)
+        , m_writer(&m_checked)
+    { }
+
+    bool write(const Model &model)
+    {
+        m_writer.startArray(3);
+        m_writer.append(QLatin1String(ShowMagic));
+        m_writer.append(ShowFormatVersion);
+        startObject("Model", 2);
+        key("imageHandle");
+        writeImageHandler(*model.getImageHandler());
+        key("soundHandle");
+        writeSoundHandler(*model.getSoundHandler());
+        m_writer.endMap();
+        m_writer.endArray();
+        return !m_checked.failed();
+    }
+
+private:
+    void key(const char *name) { m_writer.append(QLatin1String(name)); }
+    void startObject(const char *className, int keys)
+    {
+        m_writer.startMap(keys + 1);
+        m_writer.append(ClassKey);
+        m_writer.append(QLatin1String(className));
+    }
+    void text(const QString &value)
+    {
+        if (value.isNull())
+            m_writer.appendNull(); // a slide without a name, which is not one named ""
+        else
+            m_writer.append(value);
+    }
+
+    void writeImageHandler(const ImageHandler &handler)
+    {
+        startObject("ImageHandler", 3);
+        key("compressedImages");
+        m_writer.startArray(handler.storedImages().size());
+        for (const QByteArray &jpeg : handler.storedImages()) {
+            if (m_checked.failed())
+                return; // the save has failed; no point writing the rest
+            m_writer.append(jpeg);
+        }
+        m_writer.endArray();
+        key("names");
+        m_writer.startArray(handler.storedNames().size());
+        for (const QString &name : handler.storedNames())
+            text(name);
+        m_writer.endArray();
+        key("random");
+        m_writer.startArray(handler.randomSlides().size());
+        for (const SlidePtr &slide : handler.randomSlides()) {
+            if (m_checked.failed())
+                return;
+            startObject("Picture", 2);
+            key("name");
+            text(slide->hasName() ? slide->name() : QString());
+            key("data");
+            m_writer.append(slide->encoded());
+            m_writer.endMap();
+        }
+        m_writer.endArray();
+        m_writer.endMap();
+    }
+
+    void writeSoundHandler(const SoundHandler &handler)
+    {
+        startObject("SoundHandler", 5);
+        key("soundsToPlay");
+        m_writer.startArray(handler.returnSounds().size());
+        for (const auto &sound : handler.returnSounds()) {
+            startObject("Sound", 1);
+            key("path");
+            m_writer.append(sound->path());
+            m_writer.endMap();
+        }
+        m_writer.endArray();
+        key("soundLengths");
+        m_writer.startArray(handler.returnSoundLengths().size());
+        for (const QString &length : handler.returnSoundLengths())
+            m_writer.append(length);
+        m_writer.endArray();
+        key("soundNames");
+        m_writer.startArray(handler.returnSoundNames().size());
+        for (const QString &name : handler.returnSoundNames())
+            m_writer.append(name);
+        m_writer.endArray();
+        key("soundIndex");
+        m_writer.append(handler.returnSoundIndex());
+        key("totalLength");
+        m_writer.append(handler.returnTotalLength());
+        m_writer.endMap();
+    }
+
+    CheckedDevice m_checked;
+    QCborStreamWriter m_writer;
+};
+
+const QString NotAShow = QStringLiteral("It is not a Lanternreel show.");
+
+class ShowReader
+{
+public:
+    ShowReader(QIODevice &device, const Services &services)
+        : m_reader(&device)
+        , m_services(services)
+    {
+        // Nothing in a file can be longer than the file: a length field claiming more is a lie,
+        // and must not turn into an allocation.
+        m_limit = device.isSequential() ? std::numeric_limits<int32_t>::max()
+                                        : std::max<qint64>(0, device.size() - device.pos());
+        m_size = device.isSequential() ? 0 : m_limit;
+    }
+
+    std::unique_ptr<Model> read()
+    {
+        if (!m_reader.isArray())
+            return failed(NotAShow);
+        if (m_reader.isLengthKnown() && m_reader.length() != 3)
+            return failed(NotAShow);
+        if (!enter())
+            return nullptr;
+        QString magic;
+        if (!m_reader.hasNext() || !m_reader.isString() || !readText(magic)
+            || magic != QLatin1String(ShowMagic))
+            return failed(NotAShow);
+        int32_t version = 0;
+        if (!m_reader.hasNext() || !readInt32(version, QStringLiteral("format version")))
+            return nullptr;
+        if (version > ShowFormatVersion)
+            return failed(QStringLiteral("It was saved by a newer version of Lanternreel."));
+        if (version < 1)
+            return failed(QStringLiteral("Its format version is not one Lanternreel knows."));
+        if (!m_reader.hasNext())
+            return failed(QStringLiteral("It holds no show."));
+        std::unique_ptr<Model> model = readModel();
+        if (!model)
+            return nullptr;
+        if (m_reader.hasNext())
+            return failed(QStringLiteral("It holds more than one show."));
+        if (!leave())
+            return nullptr;
+        // The file ends with the show: anything after it means the file is not what it seems.
+        if (m_reader.type() != QCborStreamReader::Invalid || m_reader.currentOffset() < m_size)
+            return failed(QStringLiteral("It is damaged: something follows the show."));
+        return model;
+    }
+
+    QString why;
+
+private:
+    std::nullptr_t failed(const QString &reason)
+    {
+        fail(reason);
+        return nullptr;
+    }
+    bool fail(const QString &reason)
+    {
+        if (why.isEmpty())
+            why = reason;
+        return false;
+    }
+    bool streamFailed()
+    {
+        if (m_reader.lastError() == QCborError::EndOfFile)
+            return fail(QStringLiteral("It is incomplete."));
+        return fail(QStringLiteral("It is damaged (%1).").arg(m_reader.lastError().toString()));
+    }
+    bool damaged(const QString &what)
+    {
+        return fail(QStringLiteral("It is damaged: %1.").arg(what));
+    }
+    bool enter() { return m_reader.enterContainer() || streamFailed(); }
+    bool leave()
+    {
+        if (m_reader.lastError() != QCborError::NoError)
+            return streamFailed();
+        return m_reader.leaveContainer() || streamFailed();
+    }
+
+    // Strings may come in chunks; each is measured before it is read.
+    template<typename Container, typename ReadChunk>
+    bool readChunks(Container &out, ReadChunk readChunk)
+    {
+        out = Container();
+        qint64 total = 0;
+        for (;;) {
+            const qsizetype chunk = m_reader.currentStringChunkSize();
+            if (chunk > 0) {
+                total += chunk;
+                if (total > m_limit)
+                    return damaged(QStringLiteral("a length runs past its end"));
+            }
+            const auto result = readChunk();
+            if (result.status == QCborStreamReader::EndOfString)
+                return true;
+            if (result.status == QCborStreamReader::Error)
+                return streamFailed();
+            out += result.data;
+        }
+    }
+    bool readText(QString &out)
+    {
+        if (!m_reader.isString())
+            return damaged(QStringLiteral("text expected"));
+        if (!readChunks(out, [this] { return m_reader.readString(); }))
+            return false;
+        if (out.isNull())
+            out = QLatin1String(""); // present but empty, which is not "no text"
+        return true;
+    }
+    bool readTextOrNull(QString &out)
+    {
+        if (m_reader.isNull()) {
+            out = QString();
+            return m_reader.next() || streamFailed();
+        }
+        return readText(out);
+    }
+    bool readBytes(QByteArray &out)
+    {
+        if (!m_reader.isByteArray())
+            return damaged(QStringLiteral("bytes expected"));
+        return readChunks(out, [this] { return m_reader.readByteArray(); });
+    }
+    bool readInt32(int32_t &out, const QString &what)
+    {
+        qint64 value = 0;
+        if (m_reader.isUnsignedInteger()) {
+            const quint64 magnitude = m_reader.toUnsignedInteger();
+            if (magnitude > quint64(std::numeric_limits<int32_t>::max()))
+                return damaged(what + QStringLiteral(" is out of range"));
+            value = qint64(magnitude);
+        } else if (m_reader.isNegativeInteger()) {
+            const quint64 magnitude = quint64(m_reader.toNegativeInteger());
+            if (magnitude > quint64(std::numeric_limits<int32_t>::max()) + 1)
+                return damaged(what + QStringLiteral(" is out of range"));
+            value = -qint64(magnitude);
+        } else {
+            return damaged(what + QStringLiteral(" is not a whole number"));
+        }
+        out = static_cast<int32_t>(value);
+        return m_reader.next() || streamFailed();
+    }
+
+    template<typename ReadElement> bool readArray(const QString &what, ReadElement readElement)
+    {
+        if (!m_reader.isArray())
+            return damaged(what + QStringLiteral(" is not a list"));
+        if (m_reader.isLengthKnown() && m_reader.length() > quint64(m_limit))
+            return damaged(QStringLiteral("a length runs past its end"));
+        if (!enter())
+            return false;
+        while (m_reader.hasNext()) {
+            if (!readElement())
+                return false;
+        }
+        return leave();
+    }
+
+    // An object: a map with its class name and exactly the given keys, in any order, each once.
+    template<typename ReadValue>
+    bool readObject(const char *className, std::initializer_list<const char *> keys,
+                    ReadValue readValue)
+    {
+        const QString name = QLatin1String(className);
+        if (!m_reader.isMap())
+            return damaged(name + QStringLiteral(" is not an object"));
+        if (m_reader.isLengthKnown() && m_reader.length() != keys.size() + 1)
+            return damaged(name + QStringLiteral(" has the wrong number of values"));
+        if (!enter())
+            return false;
+        QSet<QString> seen;
+        while (m_reader.hasNext()) {
+            QString key;
+            if (!readText(key))
+                return false;
+            if (seen.contains(key))
+                return damaged(QStringLiteral("\"%1\" is given twice").arg(key));
+            seen.insert(key);
+            if (!m_reader.hasNext())
+                return damaged(QStringLiteral("\"%1\" has no value").arg(key));
+            if (key == ClassKey) {
+                QString actual;
+                if (!readText(actual))
+                    return false;
+                if (actual != name)
+                    return damaged(QStringLiteral("%1 found where %2 belongs").arg(actual, name));
+                continue;
+            }
+            if (std::find_if(keys.begin(), keys.end(),
+                             [&](const char *k) { return key == QLatin1String(k); })
+                == keys.end())
+                return damaged(QStringLiteral("%1 has an unknown value \"%2\"").arg(name, key));
+            if (!readValue(key))
+                return false;
+        }
+        if (!leave())
+            return false;
+        if (!seen.contains(ClassKey))
+            return damaged(name + QStringLiteral(" has no class"));
+        for (const char *k : keys) {
+            if (!seen.contains(QLatin1String(k)))
+                return damaged(QStringLiteral("%1 lacks \"%2\"").arg(name, QLatin1String(k)));
+        }
+        return true;
+    }
+
+    std::unique_ptr<Model> readModel()
+    {
+        std::shared_ptr<ImageHandler> images;
+        std::shared_ptr<SoundHandler> sounds;
+        const bool read
+            = readObject("Model", { "imageHandle", "soundHandle" }, [&](const QString &key) {
+                  if (key == QLatin1String("imageHandle"))
+                      return (images = readImageHandler()) != nullptr;
+                  return (sounds = readSoundHandler()) != nullptr;
+              });
+        if (!read)
+            return nullptr;
+        return std::make_unique<Model>(std::move(images), std::move(sounds));
+    }
+
+    std::shared_ptr<ImageHandler> readImageHandler()
+    {
+        std::vector<QByteArray> jpegs;
+        std::vector<QString> names;
+        std::vector<SlidePtr> random;
+        const bool read = readObject("ImageHandler", { "compressedImages", "names", "random" },
+                                     [&](const QString &key) {
+                                         if (key == QLatin1String("compressedImages")) {
+                                             return readArray(key, [&] {
+                                                 jpegs.emplace_back();
+                                                 return readBytes(jpegs.back());
+                                             });
+                                         }
+                                         if (key == QLatin1String("names")) {
+                                             return readArray(key, [&] {
+                                                 names.emplace_back();
+                                                 return readTextOrNull(names.back());
+                                             });
+                                         }
+                                         return readArray(key, [&] {
+                                             SlidePtr picture = readPicture();
+                                             random.push_back(picture);
+                                             return picture != nullptr;
+                                         });
+                                     });
+        if (!read)
+            return nullptr;
+        if (names.size() != jpegs.size())
+            return failed(QStringLiteral("It is damaged: its pictures and their names differ in "
+                                         "number."));
+        auto handler = std::make_shared<ImageHandler>(m_services);
+        handler->restoreArchived(std::move(jpegs), std::move(names), std::move(random));
+        return handler;
+    }
+
+    SlidePtr readPicture()
+    {
+        QString name;
+        QByteArray data;
+        const bool read = readObject("Picture", { "name", "data" }, [&](const QString &key) {
+            return key == QLatin1String("name") ? readTextOrNull(name) : readBytes(data);
+        });
+        if (!read)
+            return nullptr;
+        SlidePtr slide = Slide::fromEncoded(name, data);
+        if (!slide)
+            damaged(QStringLiteral("a picture of its random order is not a picture"));
+        return slide;
+    }
+
+    std::shared_ptr<SoundHandler> readSoundHandler()
+    {
+        std::vector<std::unique_ptr<Sound>> sounds;
+        std::vector<QString> lengths;
+        std::vector<QString> names;
+        int32_t index = 0;
+        int32_t total = 0;
+        const bool read = readObject(
+            "SoundHandler",
+            { "soundsToPlay", "soundLengths", "soundNames", "soundIndex", "totalLength" },
+            [&](const QString &key) {
+                if (key == QLatin1String("soundsToPlay")) {
+                    return readArray(key, [&] {
+                        sounds.push_back(readSound());
+                        return sounds.back() != nullptr;
+                    });
+                }
+                if (key == QLatin1String("soundLengths") || key == QLatin1String("soundNames")) {
+                    auto &list = key == QLatin1String("soundNames") ? names : lengths;
+                    return readArray(key, [&] {
+                        list.emplace_back();
+                        return readText(list.back());
+                    });
+                }
+                return readInt32(key == QLatin1String("soundIndex") ? index : total, key);
+            });
+        if (!read)
+            return nullptr;
+        auto handler = std::make_shared<SoundHandler>(m_services);
+        if (!handler->restoreSoundtrack(std::move(sounds), std::move(lengths), std::move(names),
+                                        index, total))
+            return failed(QStringLiteral("It is damaged: its soundtrack does not hold together."));
+        return handler;
+    }
+
+    std::unique_ptr<Sound> readSound()
+    {
+        QString path;
+        if (!readObject("Sound", { "path" }, [&](const QString &) { return readText(path); }))
+            return nullptr;
+        if (path.isEmpty()) {
+            damaged(QStringLiteral("a sound has no file"));
+            return nullptr;
+        }
+        // By reference: the file is the sound. One that is gone keeps its place in the list.
+        std::unique_ptr<Sound> sound;
+        if (m_services.sounds && QFileInfo(path).isFile())
+            sound = m_services.sounds->makeSound(path);
+        if (!sound)
+            sound = std::make_unique<UnplayableSound>(path);
+        return sound;
+    }
+
+    QCborStreamReader m_reader;
+    const Services &m_services;
+    qint64 m_limit = 0;
+    qint64 m_size = 0; // of the file, when known
+};
+
+} // namespace
+
+bool writeShow(QIODevice &device, const Model &model)
+{
+    if (!model.getImageHandler() || !model.getSoundHandler())
+        return false;
+    return ShowWriter(device).write(model);
+}
+
+std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QString *why)
+{
+    ShowReader reader(device, services);
+    std::unique_ptr<Model> model = reader.read();
+    if (!model && why)
+        *why = reader.why.isEmpty() ? NotAShow : reader.why;
+    return model;
+}
+
+} // namespace lanternreel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QIODevice>
+#include <QString>
+#include <memory>
+
+namespace lanternreel {
+
+class Model;
+
+// The show file: one CBOR array holding the magic text "LRSHOW", the format version and the
+// root object. Every object is a CBOR map with its class name under "class" and its values
+// under their keys, written in this order:
+//   Model         imageHandle (ImageHandler), soundHandle (SoundHandler)
+//   ImageHandler  compressedImages (byte strings), names (text or null), random (Pictures)
+//   Picture       name (text or null), data (the picture file's bytes)
+//   SoundHandler  soundsToPlay (Sounds), soundLengths (text), soundNames (text),
+//                 soundIndex (integer), totalLength (integer, seconds)
+//   Sound         path (text: the sound is kept by reference to its file)
+inline constexpr char ShowMagic[] = "LRSHOW";
+// Raised whenever the layout changes; a reader reads every version up to its own.
+inline constexpr int ShowFormatVersion = 1;
+inline constexpr char ShowTypeName[] = "Lanternreel Show";
+inline constexpr char ShowFileExtension[] = "lrshow";
+
+// Writes `model` (its stored form as ImageHandler::compressImages last left it) to `device` as
+// it goes, without building the file in memory first. False when the device reported a
+// failure; its errorString() then says why.
+bool writeShow(QIODevice &device, const Model &model);
+
+// Reads a show file from `device` and checks all of it: the structure, every type, the lengths
+// of the parallel lists, the soundtrack's position and total, and that no length claims more
+// bytes than the file holds. The sounds are made by reference through `services`; a sound
+// whose file is gone is kept, as one that cannot play. The pictures of the stored form are not
+// decoded here (ImageHandler::decompressImages does that). nullptr, with `why` saying what is
+// wrong, when the bytes are not a show this program reads.
+std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QString *why);
+
+} // namespace lanternreel

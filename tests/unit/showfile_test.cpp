@@ -1,0 +1,509 @@
+#include "document/model.h"
+#include "document/showarchive.h"
+#include "fakes.h"
+#include "slides/imagecodec.h"
+#include "slides/imagehandler.h"
+#include "slides/jpegencoder.h"
+#include "soundtrack/soundhandler.h"
+#include "testimagefiles.h"
+#include "testslides.h"
+
+#include <QBuffer>
+#include <QCborStreamWriter>
+#include <QTemporaryDir>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace lanternreel;
+using namespace lanternreel::testing;
+
+namespace {
+
+QByteArray written(const Model &model)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(writeShow(buffer, model));
+    return bytes;
+}
+
+std::unique_ptr<Model> read(const QByteArray &bytes, const Services &services,
+                            QString *why = nullptr)
+{
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    return readShow(buffer, services, why);
+}
+
+// The mean difference per channel of two pictures of one size, 0 to 255.
+double meanDifference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * x.width() * x.height());
+}
+
+class ShowFileTest : public ::testing::Test
+{
+protected:
+    // Three slides of three kinds: a JPEG, a PNG kept losslessly, a JPEG stored sideways with
+    // an Exif turn; two of them share a name.
+    void addThreeSlides(ImageHandler &images)
+    {
+        images.appendSlide(
+            Slide::fromEncoded(QStringLiteral("b.jpg"), jpegBytes(twoToneImage(QSize(64, 48)))));
+        images.appendSlide(Slide::fromImage(QStringLiteral("a.png"),
+                                            twoToneImage(QSize(30, 20), Qt::green, Qt::yellow)));
+        images.appendSlide(
+            Slide::fromEncoded(QStringLiteral("b.jpg"),
+                               withExifOrientation(jpegBytes(twoToneImage(QSize(40, 24))), 6)));
+    }
+    QString soundFile(const char *name)
+    {
+        const QString path = dir.filePath(QLatin1String(name));
+        writeFile(path, "RIFF");
+        return path;
+    }
+    // Adds sounds through the open panel, as the user does.
+    void addSounds(SoundHandler &sounds, const QStringList &paths)
+    {
+        for (const QString &path : paths)
+            fakes.mediaLength.set(path, 61.5);
+        fakes.openPanels.soundAnswers.push_back(paths);
+        sounds.addSong();
+    }
+    std::unique_ptr<Model> reopened(Model &model, QByteArray *file = nullptr)
+    {
+        model.getImageHandler()->compressImages();
+        const QByteArray bytes = written(model);
+        if (file)
+            *file = bytes;
+        QString why;
+        auto back = read(bytes, fakes.services(), &why);
+        EXPECT_NE(back, nullptr) << qPrintable(why);
+        if (back) {
+            EXPECT_TRUE(back->getImageHandler()->decompressImages());
+        }
+        return back;
+    }
+
+    QTemporaryDir dir;
+    FakeServices fakes;
+};
+
+} // namespace
+
+TEST_F(ShowFileTest, ReloadKeepsNumberOrderNamesAndPixels)
+{
+    Model model(fakes.services());
+    ImageHandler &images = *model.getImageHandler();
+    addThreeSlides(images);
+    images.compressImages();
+    ASSERT_EQ(images.storedImages().size(), 3u);
+    for (const QByteArray &stored : images.storedImages()) {
+        // A plain upright JPEG, whatever the slide was.
+        EXPECT_TRUE(isJpeg(stored));
+        EXPECT_EQ(jpegExifOrientation(stored), 1);
+    }
+    // Quality 90 through the one encoder, from the upright full-size picture.
+    EXPECT_EQ(images.storedImages()[0], encodeJpeg(decodeImage(images.slides()[0]->encoded()), 90));
+
+    auto back = reopened(model);
+    ASSERT_NE(back, nullptr);
+    const ImageHandler &loaded = *back->getImageHandler();
+    ASSERT_EQ(loaded.numImages(), 3);
+    EXPECT_TRUE(loaded.storedImages().empty());
+    EXPECT_EQ(loaded.storedNames().size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        const SlidePtr &before = images.slides()[i];
+        const SlidePtr &after = loaded.slides()[i];
+        EXPECT_EQ(after->name(), before->name()) << i;
+        ASSERT_EQ(after->size(), before->size()) << i;
+        EXPECT_LT(meanDifference(after->pixels(), before->pixels()), 6.0) << i;
+    }
+    EXPECT_EQ(loaded.slides()[2]->size(), QSize(24, 40)); // the Exif turn, applied once
+}
+
+TEST_F(ShowFileTest, ReopenAndSaveWritesTheStoredJpegsBackByteForByte)
+{
+    Model model(fakes.services());
+    addThreeSlides(*model.getImageHandler());
+    QByteArray first;
+    auto back = reopened(model, &first);
+    ASSERT_NE(back, nullptr);
+    for (const SlidePtr &slide : back->getImageHandler()->slides())
+        EXPECT_TRUE(slide->isStoredJpeg());
+
+    QByteArray second;
+    auto again = reopened(*back, &second);
+    ASSERT_NE(again, nullptr);
+    // Nothing was encoded a second time: not one byte moved.
+    EXPECT_EQ(second, first);
+}
+
+TEST_F(ShowFileTest, SavingTwiceStoresOneJpegPerSlideEachTime)
+{
+    Model model(fakes.services());
+    ImageHandler &images = *model.getImageHandler();
+    addThreeSlides(images);
+    images.compressImages();
+    const QByteArray first = written(model);
+    images.compressImages();
+    EXPECT_EQ(images.storedImages().size(), 3u);
+    EXPECT_EQ(images.storedNames().size(), 3u);
+    EXPECT_EQ(written(model), first);
+}
+
+TEST_F(ShowFileTest, AnEmptyShowRoundTrips)
+{
+    Model model(fakes.services());
+    auto back = reopened(model);
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->getImageHandler()->numImages(), 0);
+    EXPECT_TRUE(back->getImageHandler()->randomSlides().empty());
+    EXPECT_EQ(back->getSoundHandler()->numSounds(), 0);
+    EXPECT_EQ(back->getSoundHandler()->returnSoundIndex(), 0);
+    EXPECT_EQ(back->getSoundHandler()->returnTotalLength(), 0);
+}
+
+TEST_F(ShowFileTest, TheRandomOrderIsKeptAsPicturesAndTheStoredFormInDisplayOrder)
+{
+    Model model(fakes.services());
+    ImageHandler &images = *model.getImageHandler();
+    for (const char *name : { "1.png", "2.png", "3.png", "4.png", "5.png" })
+        images.appendSlide(makeSlide(QLatin1String(name)));
+    images.setRandom(true);
+    QStringList randomNames;
+    for (const SlidePtr &slide : images.randomSlides())
+        randomNames.append(slide->name());
+
+    auto back = reopened(model);
+    ASSERT_NE(back, nullptr);
+    const ImageHandler &loaded = *back->getImageHandler();
+    EXPECT_FALSE(loaded.isRandom()); // the flags are not in the file
+    QStringList displayNames;
+    for (const SlidePtr &slide : loaded.slides())
+        displayNames.append(slide->name());
+    EXPECT_EQ(displayNames, QStringList({ "1.png", "2.png", "3.png", "4.png", "5.png" }));
+    QStringList loadedRandom;
+    for (const SlidePtr &slide : loaded.randomSlides()) {
+        loadedRandom.append(slide->name());
+        EXPECT_EQ(slide->size(), QSize(40, 30));
+    }
+    EXPECT_EQ(loadedRandom, randomNames);
+}
+
+TEST_F(ShowFileTest, TheSoundtrackComesBackConnectedAndPlaysThrough)
+{
+    Model model(fakes.services());
+    addSounds(*model.getSoundHandler(), { soundFile("one.wav"), soundFile("two.wav") });
+    auto back = reopened(model);
+    ASSERT_NE(back, nullptr);
+    SoundHandler &sounds = *back->getSoundHandler();
+    ASSERT_EQ(sounds.numSounds(), 2);
+    EXPECT_EQ(sounds.returnSoundNames(), std::vector<QString>({ "one.wav", "two.wav" }));
+    EXPECT_EQ(sounds.returnSoundLengths(), std::vector<QString>({ "1:01", "1:01" }));
+    EXPECT_EQ(sounds.returnTotalLength(), 122);
+    EXPECT_EQ(sounds.returnSounds()[1]->path(), dir.filePath(QStringLiteral("two.wav")));
+
+    // The sounds of the file are the last two made; each must hand on to the next.
+    const size_t first = fakes.sounds.madeCount() - 2;
+    sounds.playSound();
+    EXPECT_TRUE(fakes.sounds.made(first).playing);
+    fakes.sounds.finish(first);
+    EXPECT_TRUE(fakes.sounds.made(first + 1).playing);
+    fakes.sounds.finish(first + 1);
+    EXPECT_FALSE(sounds.isPlaying());
+    EXPECT_EQ(sounds.returnSoundIndex(), 1);
+}
+
+TEST_F(ShowFileTest, AMissingSoundFileIsKeptButSkipped)
+{
+    Model model(fakes.services());
+    addSounds(*model.getSoundHandler(),
+              { soundFile("gone.wav"), soundFile("here.wav"), soundFile("gone2.wav") });
+    model.getImageHandler()->compressImages();
+    const QByteArray bytes = written(model);
+    QFile::remove(dir.filePath(QStringLiteral("gone.wav")));
+    QFile::remove(dir.filePath(QStringLiteral("gone2.wav")));
+
+    const size_t before = fakes.sounds.madeCount();
+    auto back = read(bytes, fakes.services());
+    ASSERT_NE(back, nullptr);
+    SoundHandler &sounds = *back->getSoundHandler();
+    ASSERT_EQ(sounds.numSounds(), 3);
+    ASSERT_EQ(fakes.sounds.madeCount(), before + 1); // only the file that is there
+    const auto missing = sounds.unplayableSounds();
+    ASSERT_EQ(missing.size(), 2u);
+    EXPECT_EQ(missing[0]->path(), dir.filePath(QStringLiteral("gone.wav")));
+
+    // Saved again, the soundtrack is as it was.
+    EXPECT_EQ(written(*back), bytes);
+
+    // Playback passes the missing ones by, and ends with the position inside the list.
+    sounds.playSound();
+    EXPECT_TRUE(fakes.sounds.made(before).playing);
+    EXPECT_EQ(sounds.returnSoundIndex(), 1);
+    fakes.sounds.finish(before);
+    EXPECT_FALSE(sounds.isPlaying());
+    EXPECT_GE(sounds.returnSoundIndex(), 0);
+    EXPECT_LT(sounds.returnSoundIndex(), 3);
+}
+
+TEST_F(ShowFileTest, ASoundtrackOfOnlyMissingFilesDoesNotPlay)
+{
+    Model model(fakes.services());
+    addSounds(*model.getSoundHandler(), { soundFile("x.wav") });
+    const QByteArray bytes = written(model);
+    QFile::remove(dir.filePath(QStringLiteral("x.wav")));
+    auto back = read(bytes, fakes.services());
+    ASSERT_NE(back, nullptr);
+    back->getSoundHandler()->playSound();
+    EXPECT_FALSE(back->getSoundHandler()->isPlaying());
+    EXPECT_EQ(back->getSoundHandler()->returnSoundIndex(), 0);
+}
+
+TEST_F(ShowFileTest, AWriteThatFailsMidwayIsReported)
+{
+    // A device that takes a few hundred bytes and then refuses, as a full disk does.
+    class FullDevice : public QIODevice
+    {
+    public:
+        FullDevice() { open(QIODevice::WriteOnly); }
+
+    protected:
+        qint64 readData(char *, qint64) override { return -1; }
+        qint64 writeData(const char *, qint64 length) override
+        {
+            if (taken + length > 300)
+                return -1;
+            taken += length;
+            return length;
+        }
+        qint64 taken = 0;
+    };
+    Model model(fakes.services());
+    addThreeSlides(*model.getImageHandler());
+    model.getImageHandler()->compressImages();
+    FullDevice device;
+    EXPECT_FALSE(writeShow(device, model));
+}
+
+// ---- files that are not shows ----
+
+namespace {
+
+// A show file written by hand, so that any part of it can be made wrong.
+struct Fields
+{
+    QString magic = QStringLiteral("LRSHOW");
+    int version = 1;
+    QString rootClass = QStringLiteral("Model");
+    bool withSoundHandle = true;
+    std::vector<QByteArray> jpegs;
+    QStringList names;
+    QStringList soundPaths;
+    QStringList soundLengths;
+    QStringList soundNames;
+    qint64 soundIndex = 0;
+    qint64 totalLength = 0;
+    QString extraImageKey; // an unknown key in ImageHandler
+    bool repeatNames = false; // "names" given twice
+    QByteArray trailing;
+};
+
+QByteArray handWritten(const Fields &f)
+{
+    QByteArray bytes;
+    QCborStreamWriter w(&bytes);
+    auto key = [&](const char *k) { w.append(QLatin1String(k)); };
+    w.startArray(3);
+    w.append(f.magic);
+    w.append(f.version);
+    w.startMap();
+    key("class");
+    w.append(f.rootClass);
+    key("imageHandle");
+    w.startMap();
+    key("class");
+    key("ImageHandler");
+    key("compressedImages");
+    w.startArray(f.jpegs.size());
+    for (const QByteArray &jpeg : f.jpegs)
+        w.append(jpeg);
+    w.endArray();
+    for (int n = 0; n < (f.repeatNames ? 2 : 1); ++n) {
+        key("names");
+        w.startArray(f.names.size());
+        for (const QString &name : f.names)
+            w.append(name);
+        w.endArray();
+    }
+    key("random");
+    w.startArray(0);
+    w.endArray();
+    if (!f.extraImageKey.isEmpty()) {
+        w.append(f.extraImageKey);
+        w.append(1);
+    }
+    w.endMap();
+    if (f.withSoundHandle) {
+        key("soundHandle");
+        w.startMap();
+        key("class");
+        key("SoundHandler");
+        key("soundsToPlay");
+        w.startArray(f.soundPaths.size());
+        for (const QString &path : f.soundPaths) {
+            w.startMap(2);
+            key("class");
+            key("Sound");
+            key("path");
+            w.append(path);
+            w.endMap();
+        }
+        w.endArray();
+        for (const auto &[name, list] : { std::pair("soundLengths", &f.soundLengths),
+                                          std::pair("soundNames", &f.soundNames) }) {
+            key(name);
+            w.startArray(list->size());
+            for (const QString &text : *list)
+                w.append(text);
+            w.endArray();
+        }
+        key("soundIndex");
+        w.append(f.soundIndex);
+        key("totalLength");
+        w.append(f.totalLength);
+        w.endMap();
+    }
+    w.endMap();
+    w.endArray();
+    return bytes + f.trailing;
+}
+
+} // namespace
+
+TEST_F(ShowFileTest, TheHandWrittenFileMatchesWhatTheWriterWrites)
+{
+    // Guards the table below: its base case must be a show, and the writer's own.
+    Fields ok;
+    ok.jpegs = { encodeJpeg(twoToneImage(QSize(8, 8))) };
+    ok.names = { QStringLiteral("x.jpg") };
+    auto back = read(handWritten(ok), fakes.services());
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(back->getImageHandler()->decompressImages());
+    EXPECT_EQ(back->getImageHandler()->numImages(), 1);
+}
+
+TEST_F(ShowFileTest, FilesThatAreNotShowsAreRefusedWithAReason)
+{
+    const QByteArray jpeg = encodeJpeg(twoToneImage(QSize(8, 8)));
+    const QString sound = soundFile("s.wav");
+    auto base = [&] {
+        Fields f;
+        f.jpegs = { jpeg, jpeg };
+        f.names = { QStringLiteral("a.jpg"), QStringLiteral("b.jpg") };
+        f.soundPaths = { sound };
+        f.soundLengths = { QStringLiteral("0:01") };
+        f.soundNames = { QStringLiteral("s.wav") };
+        f.totalLength = 1;
+        return f;
+    };
+    std::vector<std::pair<const char *, std::function<void(Fields &)>>> broken {
+        { "another magic", [](Fields &f) { f.magic = QStringLiteral("LRSHOX"); } },
+        { "a newer version", [](Fields &f) { f.version = 2; } },
+        { "version 0", [](Fields &f) { f.version = 0; } },
+        { "a root that is not a Model",
+          [](Fields &f) { f.rootClass = QStringLiteral("Picture"); } },
+        { "no sound handler", [](Fields &f) { f.withSoundHandle = false; } },
+        { "fewer names than pictures", [](Fields &f) { f.names.removeLast(); } },
+        { "more names than pictures", [](Fields &f) { f.names.append(QStringLiteral("c.jpg")); } },
+        { "sound lists of unequal length",
+          [](Fields &f) { f.soundNames.append(QStringLiteral("t")); } },
+        { "a position past the soundtrack", [](Fields &f) { f.soundIndex = 1; } },
+        { "a negative position", [](Fields &f) { f.soundIndex = -1; } },
+        { "a position beyond 32 bits", [](Fields &f) { f.soundIndex = qint64(1) << 32; } },
+        { "a negative total", [](Fields &f) { f.totalLength = -5; } },
+        { "an unknown key", [](Fields &f) { f.extraImageKey = QStringLiteral("other"); } },
+        { "a key given twice", [](Fields &f) { f.repeatNames = true; } },
+        { "data after the show", [](Fields &f) { f.trailing = QByteArray("\x01", 1); } },
+    };
+    ASSERT_NE(read(handWritten(base()), fakes.services()), nullptr);
+    for (const auto &[what, breakIt] : broken) {
+        Fields f = base();
+        breakIt(f);
+        QString why;
+        EXPECT_EQ(read(handWritten(f), fakes.services(), &why), nullptr) << what;
+        EXPECT_FALSE(why.isEmpty()) << what;
+    }
+
+    QByteArray whole = handWritten(base());
+    for (const QByteArray &bytes : { QByteArray(), QByteArray("not a show at all"), jpeg,
+                                     whole.left(whole.size() - 1), whole.left(whole.size() / 2) }) {
+        QString why;
+        EXPECT_EQ(read(bytes, fakes.services(), &why), nullptr) << bytes.size();
+        EXPECT_FALSE(why.isEmpty());
+    }
+}
+
+TEST_F(ShowFileTest, APictureThatDoesNotDecodeIsRefusedByTheRebuild)
+{
+    Fields f;
+    QByteArray damaged = encodeJpeg(twoToneImage(QSize(64, 64)));
+    damaged.truncate(damaged.size() / 2);
+    f.jpegs = { encodeJpeg(twoToneImage(QSize(8, 8))), damaged };
+    f.names = { QStringLiteral("a.jpg"), QStringLiteral("b.jpg") };
+    auto back = read(handWritten(f), fakes.services());
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->getImageHandler()->decompressImages());
+    EXPECT_EQ(back->getImageHandler()->numImages(), 0);
+
+    // A PNG is a picture, but not the stored form.
+    f.jpegs = { makeSlide(QStringLiteral("p.png"))->encoded() };
+    f.names = { QStringLiteral("p.png") };
+    back = read(handWritten(f), fakes.services());
+    ASSERT_NE(back, nullptr);
+    EXPECT_FALSE(back->getImageHandler()->decompressImages());
+}
+
+TEST_F(ShowFileTest, ALengthFieldLargerThanTheFileAllocatesNothing)
+{
+    // The header of a byte string claiming a terabyte, in a file of a few dozen bytes.
+    QByteArray bytes;
+    {
+        QCborStreamWriter w(&bytes);
+        w.startArray(3);
+        w.append(QLatin1String("LRSHOW"));
+        w.append(1);
+        w.startMap(3);
+        w.append(QLatin1String("class"));
+        w.append(QLatin1String("Model"));
+        w.append(QLatin1String("imageHandle"));
+        w.startMap(4);
+        w.append(QLatin1String("class"));
+        w.append(QLatin1String("ImageHandler"));
+        w.append(QLatin1String("compressedImages"));
+        w.startArray(1);
+    }
+    const QByteArray terabyte("\x5b\x00\x00\x01\x00\x00\x00\x00\x00xyz", 12);
+    QString why;
+    EXPECT_EQ(read(bytes + terabyte, fakes.services(), &why), nullptr);
+    EXPECT_FALSE(why.isEmpty());
+    // The same lie in the length of a list.
+    const QByteArray hugeList("\x9b\x00\x00\x01\x00\x00\x00\x00\x00", 9);
+    bytes.chop(1); // the array header written above
+    EXPECT_EQ(read(bytes + hugeList, fakes.services(), &why), nullptr);
+}

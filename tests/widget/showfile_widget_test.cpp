@@ -1,0 +1,366 @@
+#include "app/dragwatcher.h"
+#include "app/mainmenu.h"
+#include "document/model.h"
+#include "document/mydocument.h"
+#include "fakedocumentpanels.h"
+#include "fakes.h"
+#include "platform/qt/documentcontroller.h"
+#include "slides/imagehandler.h"
+#include "soundtrack/soundhandler.h"
+#include "testimagefiles.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace lanternreel;
+using namespace lanternreel::testing;
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ShowDocumentTest : public ::testing::Test
+{
+protected:
+    ShowDocumentTest()
+    {
+        controller.setPanels(&panels);
+        controller.setWindowHook([this](DocumentWindow *window) {
+            menu.installInto(window);
+            watcher.watch(window);
+        });
+        controller.clearRecentDocuments();
+        for (const char *name : { "one.jpg", "two.jpg", "three.jpg" })
+            writeJpeg(path(name));
+    }
+    ~ShowDocumentTest() override
+    {
+        controller.setPanels(nullptr); // nothing left to ask at the end of a test
+        controller.closeAll();
+    }
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+    MyDocument *current() const { return qobject_cast<MyDocument *>(controller.currentDocument()); }
+    static QString title(Document *document) { return document->window()->windowTitle(); }
+
+    // A new show with the three pictures imported, as dropping them would.
+    MyDocument *showOfThree()
+    {
+        auto *document = static_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+        EXPECT_TRUE(document->dragOpen({ path("one.jpg"), path("two.jpg"), path("three.jpg") }));
+        return document;
+    }
+    QString savedShow(const char *name)
+    {
+        MyDocument *document = showOfThree();
+        panels.saveAsAnswer = path(name);
+        EXPECT_TRUE(controller.saveDocumentAs(document));
+        controller.closeDocument(document);
+        return document ? path(name) : QString();
+    }
+
+    QTemporaryDir dir;
+    FakeServices fakes;
+    FakeDocumentPanels panels;
+    DocumentController controller { [this] {
+        return std::make_unique<MyDocument>(fakes.services());
+    } };
+    MainMenu menu { controller };
+    DragWatcher watcher { controller };
+};
+
+} // namespace
+
+TEST_F(ShowDocumentTest, SaveAsAddsTheExtensionAndRenamesTheWindow)
+{
+    MyDocument *document = showOfThree();
+    EXPECT_TRUE(document->isDocumentEdited());
+    panels.saveAsAnswer = path("trip");
+    ASSERT_TRUE(controller.saveDocumentAs(document));
+    EXPECT_EQ(panels.lastFilter, QStringLiteral("Lanternreel Show (*.lrshow)"));
+    EXPECT_EQ(panels.lastSuggestedPath, QStringLiteral("Untitled.lrshow"));
+    EXPECT_EQ(document->fileName(), path("trip.lrshow"));
+    EXPECT_TRUE(QFile::exists(path("trip.lrshow")));
+    EXPECT_FALSE(document->isDocumentEdited());
+    EXPECT_EQ(title(document), QStringLiteral("trip - one.jpg"));
+    EXPECT_EQ(controller.recentDocuments(), QStringList({ path("trip.lrshow") }));
+    // Nothing but the file itself is left in the folder.
+    EXPECT_EQ(QDir(dir.path()).entryList({ QStringLiteral("*.lrshow*") }, QDir::Files),
+              QStringList({ QStringLiteral("trip.lrshow") }));
+}
+
+TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
+{
+    const QString file = savedShow("flags.lrshow");
+    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 1);
+    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 0);
+    fakes.log.outLines.clear();
+
+    auto *document = qobject_cast<MyDocument *>(controller.openDocument(file));
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->getImageHandler()->numImages(), 3);
+    EXPECT_TRUE(document->getImageHandler()->isLoop());
+    EXPECT_FALSE(document->getImageHandler()->isRandom());
+    EXPECT_EQ(fakes.log.outLines, QStringList({ "Current index 0", "Loaded." }));
+    // The framework names the window; the first slide is shown, the title waits for a command.
+    EXPECT_EQ(title(document), QStringLiteral("flags"));
+    EXPECT_EQ(document->currentImageView()->image()->name(), QStringLiteral("one.jpg"));
+    EXPECT_FALSE(document->isDocumentEdited());
+    EXPECT_EQ(document->getModel()->getImageHandler(), document->getImageHandler());
+
+    // Opening it again only brings that window forward.
+    EXPECT_EQ(controller.openDocument(file), document);
+    EXPECT_EQ(controller.documents().size(), 1u);
+
+    // The other way round, and the random order starts at the first slide.
+    controller.closeDocument(document);
+    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 0);
+    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 1);
+    document = qobject_cast<MyDocument *>(controller.openDocument(file));
+    ASSERT_NE(document, nullptr);
+    EXPECT_FALSE(document->getImageHandler()->isLoop());
+    EXPECT_TRUE(document->getImageHandler()->isRandom());
+    EXPECT_EQ(document->getImageHandler()->randomSlides().front()->name(),
+              QStringLiteral("one.jpg"));
+}
+
+TEST_F(ShowDocumentTest, ABadFileIsRefusedNamingItAndLeavesTheDocumentAlone)
+{
+    writeFile(path("broken.lrshow"), "this is not a show");
+    EXPECT_EQ(controller.openDocument(path("broken.lrshow")), nullptr);
+    EXPECT_TRUE(controller.documents().empty());
+    ASSERT_EQ(panels.failures.size(), 1);
+    EXPECT_TRUE(panels.failures[0].startsWith(
+        QStringLiteral("The document “broken.lrshow” could not be opened.|")));
+    EXPECT_FALSE(fakes.log.outLines.contains(QStringLiteral("Loaded.")));
+
+    // Straight into a live document: it keeps everything it had.
+    MyDocument *document = showOfThree();
+    ImageHandler *images = document->getImageHandler();
+    SoundHandler *sounds = document->getSoundHandler();
+    Model *model = document->getModel();
+    QFile file(path("broken.lrshow"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString why;
+    EXPECT_FALSE(document->loadDataRepresentation(file, QStringLiteral("Lanternreel Show"), &why));
+    EXPECT_FALSE(why.isEmpty());
+    EXPECT_EQ(document->getImageHandler(), images);
+    EXPECT_EQ(document->getSoundHandler(), sounds);
+    EXPECT_EQ(document->getModel(), model);
+    EXPECT_EQ(images->numImages(), 3);
+}
+
+TEST_F(ShowDocumentTest, OnlyTheShowTypeIsWritten)
+{
+    MyDocument *document = showOfThree();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_FALSE(document->dataRepresentationOfType(QStringLiteral("JPEG Image"), buffer));
+    EXPECT_TRUE(bytes.isEmpty());
+    EXPECT_TRUE(document->dataRepresentationOfType(QStringLiteral("Lanternreel Show"), buffer));
+    EXPECT_TRUE(bytes.startsWith("\x83\x66LRSHOW"));
+}
+
+TEST_F(ShowDocumentTest, ClosingAnEditedShowAsksFirst)
+{
+    MyDocument *untouched = static_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+    EXPECT_TRUE(controller.closeDocument(untouched));
+    EXPECT_TRUE(panels.askedToSave.isEmpty());
+
+    MyDocument *document = showOfThree();
+    panels.saveAnswer = DocumentPanels::SaveAnswer::Cancel;
+    EXPECT_FALSE(controller.closeDocument(document));
+    EXPECT_FALSE(controller.closeAll()); // quitting asks the same
+    EXPECT_EQ(panels.askedToSave, QStringList({ "Untitled", "Untitled" }));
+    ASSERT_EQ(controller.documents().size(), 1u);
+
+    // Save, but the save panel is cancelled: still open.
+    panels.saveAnswer = DocumentPanels::SaveAnswer::Save;
+    EXPECT_FALSE(controller.closeDocument(document));
+    ASSERT_EQ(controller.documents().size(), 1u);
+
+    panels.saveAsAnswer = path("kept.lrshow");
+    EXPECT_TRUE(controller.closeDocument(document));
+    EXPECT_TRUE(controller.documents().empty());
+    EXPECT_TRUE(QFile::exists(path("kept.lrshow")));
+
+    document = showOfThree();
+    document->removeCurrentImage();
+    panels.saveAnswer = DocumentPanels::SaveAnswer::DontSave;
+    EXPECT_TRUE(controller.closeAll());
+    EXPECT_TRUE(controller.documents().empty());
+}
+
+TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
+{
+    const QString file = savedShow("edits.lrshow");
+    auto reopen = [&] {
+        controller.setPanels(nullptr);
+        controller.closeAll();
+        controller.setPanels(&panels);
+        return qobject_cast<MyDocument *>(controller.openDocument(file));
+    };
+    MyDocument *document = reopen();
+    document->removeCurrentImage();
+    EXPECT_TRUE(document->isDocumentEdited());
+    document = reopen();
+    document->removeAllImages();
+    EXPECT_TRUE(document->isDocumentEdited());
+    document = reopen();
+    fakes.mediaLength.set(path("one.jpg"), 5); // any file will do as a sound here
+    fakes.openPanels.soundAnswers.push_back(QStringList { path("one.jpg") });
+    document->addSong();
+    EXPECT_TRUE(document->isDocumentEdited());
+    // A command that changes nothing does not count.
+    document = reopen();
+    document->nextImage();
+    document->goToFirstSlide();
+    fakes.openPanels.imageAnswers.push_back(std::nullopt);
+    document->selectImages();
+    EXPECT_FALSE(document->isDocumentEdited());
+}
+
+namespace {
+
+// Writes half a show and then fails, or dies, as a crash or a kill in the middle of a save.
+class InterruptedDocument : public Document
+{
+public:
+    enum class Then { Fail, Die };
+    explicit InterruptedDocument(Then then)
+        : m_then(then)
+    { }
+    QString windowNibName() const override { return QStringLiteral("MyDocument"); }
+    bool dataRepresentationOfType(const QString &, QIODevice &device) override
+    {
+        device.write(QByteArray(4096, 'x'));
+        if (m_then == Then::Die) {
+            if (auto *file = qobject_cast<QFileDevice *>(&device))
+                file->flush();
+            std::raise(SIGKILL);
+        }
+        return false;
+    }
+
+protected:
+    void loadWindow(DocumentWindow *) override { }
+
+private:
+    Then m_then;
+};
+
+} // namespace
+
+TEST_F(ShowDocumentTest, AnInterruptedSaveLeavesTheOldFileWhole)
+{
+    const QString file = path("old.lrshow");
+    writeFile(file, "the old show");
+    FakeDocumentPanels quiet;
+    for (auto then : { InterruptedDocument::Then::Fail, InterruptedDocument::Then::Die }) {
+        DocumentController local([then] { return std::make_unique<InterruptedDocument>(then); });
+        local.setPanels(&quiet);
+        Document *document = local.openUntitledDocumentAndDisplay();
+        document->setFileName(file);
+        document->setDocumentEdited(true);
+        if (then == InterruptedDocument::Then::Fail) {
+            EXPECT_FALSE(local.saveDocument(document));
+            ASSERT_EQ(quiet.failures.size(), 1);
+            EXPECT_TRUE(quiet.failures[0].startsWith(
+                QStringLiteral("The document “old” could not be saved.|")));
+            EXPECT_TRUE(document->isDocumentEdited());
+            // The temporary file it was writing is gone too.
+            EXPECT_EQ(QDir(dir.path()).entryList({ QStringLiteral("old.lrshow*") }, QDir::Files),
+                      QStringList({ QStringLiteral("old.lrshow") }));
+        } else {
+            // Killed for real, in a child process, halfway through writing.
+            GTEST_FLAG_SET(death_test_style, "fast");
+            EXPECT_EXIT(local.saveDocument(document), ::testing::KilledBySignal(SIGKILL), "");
+        }
+        local.setPanels(nullptr);
+        EXPECT_EQ(contents(file), QByteArray("the old show"));
+    }
+}
+
+TEST_F(ShowDocumentTest, MissingSoundFilesAreNamedOnceAndSkipped)
+{
+    MyDocument *document = showOfThree();
+    const QString gone = path("gone.wav");
+    const QString here = path("here.wav");
+    for (const QString &sound : { gone, here }) {
+        writeFile(sound, "RIFF");
+        fakes.mediaLength.set(sound, 10);
+    }
+    fakes.openPanels.soundAnswers.push_back(QStringList { gone, here });
+    document->addSong();
+    panels.saveAsAnswer = path("music.lrshow");
+    ASSERT_TRUE(controller.saveDocumentAs(document));
+    controller.closeDocument(document);
+    QFile::remove(gone);
+    fakes.alerts.alerts.clear();
+
+    document = qobject_cast<MyDocument *>(controller.openDocument(path("music.lrshow")));
+    ASSERT_NE(document, nullptr);
+    ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
+    EXPECT_EQ(fakes.alerts.alerts[0].messageText, QStringLiteral("Missing Sound Files"));
+    EXPECT_TRUE(fakes.alerts.alerts[0].informativeText.contains(gone));
+    EXPECT_FALSE(fakes.alerts.alerts[0].informativeText.contains(here));
+    EXPECT_EQ(document->getSoundHandler()->numSounds(), 2);
+
+    const size_t made = fakes.sounds.madeCount();
+    document->startSlideshow();
+    EXPECT_TRUE(fakes.sounds.made(made - 1).playing); // here.wav, the only one there
+    EXPECT_EQ(document->getSoundHandler()->returnSoundIndex(), 1);
+    document->stopShow();
+}
+
+TEST_F(ShowDocumentTest, ShowFilesFromOutsideOpenAsDocuments)
+{
+    const QString file = savedShow("handed.lrshow");
+    writeFile(path("broken.lrshow"), "nope");
+
+    // A show among pictures: the pictures go into a new show, the show opens on its own.
+    EXPECT_EQ(watcher.applicationOpenFiles({ file, path("two.jpg") }), DragWatcher::Success);
+    ASSERT_EQ(controller.documents().size(), 2u);
+    MyDocument *opened = current();
+    EXPECT_EQ(opened->fileName(), file);
+    EXPECT_EQ(opened->getImageHandler()->numImages(), 3);
+    EXPECT_EQ(title(opened), QStringLiteral("handed"));
+    auto *untitled = qobject_cast<MyDocument *>(controller.documents().front());
+    EXPECT_EQ(untitled->getImageHandler()->numImages(), 1);
+    EXPECT_TRUE(panels.failures.isEmpty());
+
+    // A show that cannot be opened is a failure, with its alert.
+    EXPECT_EQ(watcher.applicationOpenFiles({ path("broken.lrshow") }), DragWatcher::Failure);
+    EXPECT_EQ(panels.failures.size(), 1);
+    EXPECT_EQ(controller.documents().size(), 2u);
+}
+
+TEST_F(ShowDocumentTest, TheFileMenuHasTheFileCommands)
+{
+    for (const auto &[title, keys] : {
+             std::pair("Open…", "Ctrl+O"),
+             std::pair("Save", "Ctrl+S"),
+             std::pair("Save As…", "Ctrl+Shift+S"),
+         }) {
+        QAction *action = menu.itemWithTitle(QStringLiteral("File"), QString::fromUtf8(title));
+        ASSERT_NE(action, nullptr) << title;
+        EXPECT_EQ(action->shortcut(), QKeySequence(QLatin1String(keys))) << title;
+    }
+    const QString file = savedShow("recent.lrshow");
+    menu.recentMenu()->aboutToShow();
+    const auto items = menu.recentMenu()->actions();
+    ASSERT_GE(items.size(), 1);
+    EXPECT_EQ(items.front()->text(), QStringLiteral("recent.lrshow"));
+    items.front()->trigger();
+    ASSERT_NE(current(), nullptr);
+    EXPECT_EQ(current()->fileName(), file);
+}
