@@ -1,13 +1,13 @@
-# lanternreel_add_test(NAME <name> KIND unit|widget|e2e (SOURCES <files...> | SCRIPT <file>)
+# lanternreel_add_test(NAME <name> KIND unit|widget|e2e|install (SOURCES <files...> | SCRIPT <file>)
 #                      [LIBS <targets...>] [TIMEOUT <seconds>] [ENV <VAR=value...>])
 #
-# Builds one GoogleTest executable from SOURCES, or takes an e2e shell SCRIPT, and registers it
+# Builds one GoogleTest executable from SOURCES, or takes a shell SCRIPT, and registers it
 # with CTest, with a timeout and the environment its kind needs:
-#   unit   - no window system; QCoreApplication.
-#   widget - QApplication on the offscreen platform with one 1920x1080 screen.
-#   e2e    - the real program under Xvfb; the test drives it itself.
-#   install - a SCRIPT run with no window system, given the program's path: what the build
-#            installs and packages, and the program's command line.
+#   unit    - no window system; QCoreApplication.
+#   widget  - QApplication on the offscreen platform with one 1920x1080 screen.
+#   e2e     - the real program under Xvfb; the test drives it itself.
+#   install - a SCRIPT with no window system, given the program's path: what the build
+#             installs and packages, and the program's command line.
 # Every test gets its own settings folder, so nothing reads or writes the user's preferences.
 
 find_package(GTest REQUIRED)
