@@ -1,12 +1,14 @@
-# lanternreel_add_test(NAME <name> KIND unit|widget|e2e (SOURCES <files...> | SCRIPT <file>)
+# lanternreel_add_test(NAME <name> KIND unit|widget|e2e|install (SOURCES <files...> | SCRIPT <file>)
 #                      [LIBS <targets...>] [TIMEOUT <seconds>] [ENV <VAR=value...>]
 #                      [WRAPPER <command...>])
 #
-# Builds one GoogleTest executable from SOURCES, or takes an e2e shell SCRIPT, and registers it
+# Builds one GoogleTest executable from SOURCES, or takes a shell SCRIPT, and registers it
 # with CTest, with a timeout and the environment its kind needs:
-#   unit   - no window system; QCoreApplication.
-#   widget - QApplication on the offscreen platform with one 1920x1080 screen.
-#   e2e    - the real program under Xvfb; the test drives it itself.
+#   unit    - no window system; QCoreApplication.
+#   widget  - QApplication on the offscreen platform with one 1920x1080 screen.
+#   e2e     - the real program under Xvfb; the test drives it itself.
+#   install - a SCRIPT with no window system, given the program's path: what the build
+#             installs and packages, and the program's command line.
 # WRAPPER runs a GoogleTest executable inside another command (a private session bus, say).
 # Every test gets its own settings folder, so nothing reads or writes the user's preferences.
 
@@ -19,12 +21,15 @@ function(lanternreel_add_test)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 120)
   endif()
-  if(T_SCRIPT)
+  if(T_SCRIPT AND T_KIND STREQUAL "e2e")
     # A private X server with a window manager, around a script that drives the real program.
     add_test(NAME ${T_NAME}
       COMMAND xvfb-run -a -s "-screen 0 1280x800x24"
               bash ${PROJECT_SOURCE_DIR}/tests/e2e/run-with-wm.sh
               ${CMAKE_CURRENT_SOURCE_DIR}/${T_SCRIPT} $<TARGET_FILE:lanternreel>)
+  elseif(T_SCRIPT)
+    add_test(NAME ${T_NAME}
+      COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/${T_SCRIPT} $<TARGET_FILE:lanternreel>)
   else()
     add_executable(${T_NAME} ${T_SOURCES} ${PROJECT_SOURCE_DIR}/tests/support/testmain.cpp)
     target_link_libraries(${T_NAME} PRIVATE lanternreel_test_support ${T_LIBS} GTest::gtest GTest::gmock)

@@ -7,6 +7,8 @@ LANTERNREEL_RUN_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev libavformat-dev libturbojpeg0-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   qt6-image-formats-plugins qt6-wayland
+  # renders the icons' PNG sizes from their SVG
+  librsvg2-bin
 )
 
 # Further, to build and run the tests and benchmarks headless.
@@ -17,6 +19,8 @@ LANTERNREEL_TEST_PACKAGES=(
   ffmpeg
   # the fuzzer of the show file reader: clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
+  # the installed desktop files, MIME type and Debian package are checked with these
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev
 )
 
 # lanternreel_install PACKAGE... : installs what is not installed yet; quick when all are there.

@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/dragwatcher.h"
 #include "app/instancedoor.h"
 #include "app/mainmenu.h"
@@ -8,7 +9,8 @@
 #include "slides/imagehandler.h"
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QCommandLineParser>
+#include <QTextStream>
 #include <QTimer>
 
 using namespace lanternreel;
@@ -19,15 +21,32 @@ int main(int argc, char *argv[])
     // back to a sink that plays silently in time, so the soundtrack still sequences.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Lanternreel"));
-    QApplication::setApplicationName(QStringLiteral("Lanternreel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Lanternreel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lanternreel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LANTERNREEL_VERSION));
+    QCommandLineParser parser;
+    CommandLine::describe(parser);
 
-    // What is left after Qt took its own options are files to open. They travel as full paths,
-    // since a program already running has a working folder of its own.
-    QStringList paths;
-    for (int i = 1; i < argc; ++i)
-        paths.append(QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath());
+    // Help and the version are answered without a display, so they work over ssh and in scripts.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments.append(QString::fromLocal8Bit(argv[i]));
+    if (CommandLine::asksForInformationOnly(rawArguments)) {
+        QCoreApplication info(argc, argv);
+        parser.process(info); // prints and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    // What is left after Qt took its own options is ours: options, then files to open.
+    parser.process(app);
+    const QStringList given = parser.positionalArguments();
+    QTextStream errors(stderr);
+    const QStringList paths = CommandLine::existingPaths(given, errors);
+    // Paths that are all gone leave nothing to open; starting an empty show instead would hide
+    // the failure from whoever launched us.
+    if (!given.isEmpty() && paths.isEmpty())
+        return CommandLine::NothingToOpen;
 
     const QString doorName = InstanceDoor::serverName();
     if (!paths.isEmpty()) {
