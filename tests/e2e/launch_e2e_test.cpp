@@ -188,13 +188,8 @@ protected:
     }
     void TearDown() override
     {
-        if (first.state() != QProcess::NotRunning) {
-            const QStringList shows = x11.windows(QStringLiteral("^Untitled"));
-            if (!shows.isEmpty())
-                x11.keys(shows.first(), { QStringLiteral("ctrl+q") });
-            first.waitForFinished(5000);
-            stop(first);
-        }
+        // An edited show would ask to be saved on Quit; the test is over, so it just ends.
+        stop(first);
     }
 
     QString pictures(const char *name) const
