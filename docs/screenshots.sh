@@ -55,3 +55,13 @@ xdotool key --window "$window" ctrl+shift+i
 sleep 1
 info=$(xdotool search --onlyvisible --name '^Slideshow Info$' | head -1)
 [ -n "$info" ] && shoot slideshow-info "$info"
+
+# Full screen, scaled down to the size of the other pictures.
+xdotool key Escape
+sleep 0.5
+xdotool windowactivate --sync "$window"
+xdotool key --window "$window" F11
+sleep 2
+import -window root -resize 1024x640 -strip -depth 8 -colors 256 "PNG8:$out/full-screen.png"
+xdotool key Escape
+sleep 0.5
