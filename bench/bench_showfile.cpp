@@ -9,6 +9,7 @@
 #include "benchphotos.h"
 #include "document/model.h"
 #include "document/showarchive.h"
+#include "platform/qt/directwritedevice.h"
 #include "slides/imagecodec.h"
 #include "slides/imagehandler.h"
 #include "slides/jpegencoder.h"
@@ -39,8 +40,8 @@ double secondsOf(const std::function<void()> &work)
 struct SaveSteps
 {
     double compress = 0;
-    double write = 0;
-    double commit = 0; // the file made durable and put in place
+    double write = 0; // including the sync of the written bytes
+    double commit = 0; // the file put in place
 };
 
 bool save(Model &model, const QString &path, SaveSteps *steps = nullptr)
@@ -52,7 +53,8 @@ bool save(Model &model, const QString &path, SaveSteps *steps = nullptr)
     QSaveFile file(path);
     if (!ok || !file.open(QIODevice::WriteOnly))
         return false;
-    s.write = secondsOf([&] { ok = writeShow(file, model); });
+    DirectWriteDevice device(file);
+    s.write = secondsOf([&] { ok = writeShow(device, model) && device.finish(); });
     s.commit = secondsOf([&] { ok = ok && file.commit(); });
     return ok;
 }

@@ -239,7 +239,8 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
 
 namespace {
 
-// Writes half a show and then fails, or dies, as a crash or a kill in the middle of a save.
+// Writes half a show and then fails, or dies, as a crash or a kill in the middle of a save. The
+// dying one writes more than a save holds back, so some of it has reached the new file.
 class InterruptedDocument : public Document
 {
 public:
@@ -250,7 +251,7 @@ public:
     QString windowNibName() const override { return QStringLiteral("MyDocument"); }
     bool dataRepresentationOfType(const QString &, QIODevice &device) override
     {
-        device.write(QByteArray(4096, 'x'));
+        device.write(QByteArray(m_then == Then::Die ? 9 * 1024 * 1024 : 4096, 'x'));
         if (m_then == Then::Die) {
             if (auto *file = qobject_cast<QFileDevice *>(&device))
                 file->flush();

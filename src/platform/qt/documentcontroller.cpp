@@ -1,5 +1,6 @@
 #include "documentcontroller.h"
 
+#include "directwritedevice.h"
 #include "documentpanels.h"
 
 #include <QFile>
@@ -139,9 +140,9 @@ bool DocumentController::writeDocument(Document *document, const QString &path, 
         *why = file.errorString();
         return false;
     }
-    if (!document->dataRepresentationOfType(m_typeName, file)) {
-        *why = file.error() != QFileDevice::NoError ? file.errorString()
-                                                    : tr("Its content could not be written.");
+    DirectWriteDevice device(file);
+    if (!document->dataRepresentationOfType(m_typeName, device) || !device.finish()) {
+        *why = device.failed() ? device.errorString() : tr("Its content could not be written.");
         file.cancelWriting();
         return false;
     }
