@@ -19,7 +19,8 @@ const QString InvalidTypeLine = QStringLiteral(
 std::vector<UmRange> recordsOf(const QByteArray &block)
 {
     std::vector<UmRange> records(static_cast<size_t>(block.size()) / sizeof(UmRange));
-    std::memcpy(records.data(), block.constData(), records.size() * sizeof(UmRange));
+    if (!records.empty()) // an empty vector's data() may be null, which memcpy must not get
+        std::memcpy(records.data(), block.constData(), records.size() * sizeof(UmRange));
     return records;
 }
 
