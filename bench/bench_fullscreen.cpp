@@ -1,6 +1,7 @@
 // Stepping a full-screen show of 12-megapixel photos on a 1920x1080 screen: the main thread's
 // time per step (the step and the synchronous repaint of both views), against a cold full-size
 // decode and scale of the same slide measured in the same run.
+#include "benchphotos.h"
 #include "document/mydocument.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/qtservices.h"
@@ -24,47 +25,7 @@ using namespace lanternreel;
 namespace {
 
 constexpr int SlideCount = 30;
-constexpr int Width = 4000; // 12 megapixels
-constexpr int Height = 3000;
 constexpr int Steps = 2 * SlideCount; // twice round, looping
-
-// Gradients, a few soft shapes and noise: content that compresses like a photo, not like a
-// flat colour.
-QByteArray makeJpeg(int index)
-{
-    std::vector<unsigned char> rgb(static_cast<size_t>(Width) * Height * 3);
-    uint32_t state = 0x9e3779b9u * static_cast<uint32_t>(index + 1);
-    const int cx = (index * 733) % Width;
-    const int cy = (index * 417) % Height;
-    for (int y = 0; y < Height; ++y) {
-        unsigned char *row = rgb.data() + static_cast<size_t>(y) * Width * 3;
-        for (int x = 0; x < Width; ++x) {
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
-            const int noise = static_cast<int>(state & 31) - 16;
-            const int dx = x - cx;
-            const int dy = y - cy;
-            const int spot = (dx * dx + dy * dy) < 600 * 600 ? 60 : 0;
-            row[3 * x] = static_cast<unsigned char>(std::clamp(x * 255 / Width + noise, 0, 255));
-            row[3 * x + 1]
-                = static_cast<unsigned char>(std::clamp(y * 255 / Height + spot + noise, 0, 255));
-            row[3 * x + 2] = static_cast<unsigned char>(
-                std::clamp(((x + y + index * 97) / 16) % 256 + noise, 0, 255));
-        }
-    }
-    tjhandle compressor = tjInitCompress();
-    unsigned char *jpeg = nullptr;
-    unsigned long size = 0;
-    const int failed = tjCompress2(compressor, rgb.data(), Width, 0, Height, TJPF_RGB, &jpeg, &size,
-                                   TJSAMP_420, 90, TJFLAG_FASTDCT);
-    QByteArray bytes;
-    if (!failed)
-        bytes = QByteArray(reinterpret_cast<const char *>(jpeg), static_cast<qsizetype>(size));
-    tjFree(jpeg);
-    tjDestroy(compressor);
-    return bytes;
-}
 
 // The cold way to the screen: the whole picture decoded, then scaled to the view.
 QImage coldDecodeAndScale(const QByteArray &jpeg, QSize target)
@@ -106,7 +67,7 @@ void BM_FullScreenSteps(benchmark::State &state)
 {
     std::vector<QByteArray> jpegs;
     for (int i = 0; i < SlideCount; ++i)
-        jpegs.push_back(makeJpeg(i));
+        jpegs.push_back(bench::generatedPhoto(i));
 
     QtServices platform;
     DocumentController controller(

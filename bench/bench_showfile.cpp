@@ -162,14 +162,3 @@ BENCHMARK(BM_SaveAndReopenSixtyTwelveMegapixelSlides)
     ->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    benchmark::Initialize(&argc, argv);
-    QCoreApplication app(argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

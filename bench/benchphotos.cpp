@@ -39,31 +39,37 @@ std::vector<unsigned char> syntheticPhoto(int seed)
 
 } // namespace
 
+QByteArray generatedPhoto(int index)
+{
+    const std::vector<unsigned char> rgb = syntheticPhoto(index);
+    tjhandle encoder = tjInitCompress();
+    unsigned char *jpeg = nullptr;
+    unsigned long size = 0;
+    if (tjCompress2(encoder, rgb.data(), Width, 0, Height, TJPF_RGB, &jpeg, &size, TJSAMP_420, 92,
+                    0)
+        != 0) {
+        std::fprintf(stderr, "encode failed: %s\n", tjGetErrorStr2(encoder));
+        std::abort();
+    }
+    QByteArray bytes(reinterpret_cast<const char *>(jpeg), qsizetype(size));
+    tjFree(jpeg);
+    tjDestroy(encoder);
+    return bytes;
+}
+
 Files &generatedFiles()
 {
     static Files files = [] {
         Files made;
-        tjhandle encoder = tjInitCompress();
         for (int i = 0; i < FileCount; ++i) {
-            const std::vector<unsigned char> rgb = syntheticPhoto(i);
-            unsigned char *jpeg = nullptr;
-            unsigned long size = 0;
-            if (tjCompress2(encoder, rgb.data(), Width, 0, Height, TJPF_RGB, &jpeg, &size,
-                            TJSAMP_420, 92, 0)
-                != 0) {
-                std::fprintf(stderr, "encode failed: %s\n", tjGetErrorStr2(encoder));
-                std::abort();
-            }
+            const QByteArray jpeg = generatedPhoto(i);
             const QString path = made.dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
             QFile file(path);
-            if (!file.open(QIODevice::WriteOnly)
-                || file.write(reinterpret_cast<const char *>(jpeg), qint64(size)) != qint64(size))
+            if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size())
                 std::abort();
-            tjFree(jpeg);
             made.paths.append(path);
-            made.totalBytes += qint64(size);
+            made.totalBytes += jpeg.size();
         }
-        tjDestroy(encoder);
         return made;
     }();
     return files;

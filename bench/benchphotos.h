@@ -5,6 +5,7 @@
 #include "platform/log.h"
 #include "platform/services.h"
 
+#include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -26,6 +27,9 @@ struct Files
     qint64 totalBytes = 0;
 };
 Files &generatedFiles();
+
+// Photo number `index` of that set, as JPEG bytes.
+QByteArray generatedPhoto(int index);
 
 // Services that stay silent, except that an alert is printed.
 class QuietServices : public Alerts, public Log, public ImportProgress

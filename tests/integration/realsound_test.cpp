@@ -80,26 +80,43 @@ template<typename Predicate> bool spinUntil(Predicate done, int failsafeMs = 200
 
 } // namespace
 
-TEST(RealSoundTest, PlaysTwoSoundsOneAfterTheOtherThroughTheBackend)
+// A soundtrack of two generated tones, on the real sound and length services.
+class RealSoundTest : public ::testing::Test
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString first = dir.filePath(QStringLiteral("first.wav"));
-    const QString second = dir.filePath(QStringLiteral("second.wav"));
-    ASSERT_TRUE(writeToneWav(first, 0.5, 440));
-    ASSERT_TRUE(writeToneWav(second, 0.4, 660));
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    // Adds tones of `firstSeconds` and `secondSeconds` named `firstName` and `secondName`.
+    void addTwoTones(const QString &firstName, double firstSeconds, const QString &secondName,
+                     double secondSeconds)
+    {
+        const QString first = dir.filePath(firstName);
+        const QString second = dir.filePath(secondName);
+        ASSERT_TRUE(writeToneWav(first, firstSeconds, 440));
+        ASSERT_TRUE(writeToneWav(second, secondSeconds, 660));
+        fakes.openPanels.soundAnswers.push_back(QStringList { first, second });
+        handler.addSong();
+        ASSERT_EQ(handler.numSounds(), 2);
+    }
 
+    QTemporaryDir dir;
     FakeServices fakes;
     RecordingSoundFactory sounds;
     AvMediaLength lengths;
-    Services services = fakes.services();
-    services.sounds = &sounds;
-    services.mediaLength = &lengths;
+    Services services = withRealSound(fakes.services());
+    SoundHandler handler { services };
 
-    SoundHandler handler(services);
-    fakes.openPanels.soundAnswers.push_back(QStringList { first, second });
-    handler.addSong();
-    ASSERT_EQ(handler.numSounds(), 2);
+private:
+    Services withRealSound(Services services)
+    {
+        services.sounds = &sounds;
+        services.mediaLength = &lengths;
+        return services;
+    }
+};
+
+TEST_F(RealSoundTest, PlaysTwoSoundsOneAfterTheOtherThroughTheBackend)
+{
+    addTwoTones(QStringLiteral("first.wav"), 0.5, QStringLiteral("second.wav"), 0.4);
     EXPECT_TRUE(fakes.alerts.alerts.empty());
 
     handler.playSound();
@@ -117,26 +134,9 @@ TEST(RealSoundTest, PlaysTwoSoundsOneAfterTheOtherThroughTheBackend)
         EXPECT_FALSE(sound->isPlaying());
 }
 
-TEST(RealSoundTest, StoppingReportsAStopAndStartsNothingElse)
+TEST_F(RealSoundTest, StoppingReportsAStopAndStartsNothingElse)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString first = dir.filePath(QStringLiteral("long.wav"));
-    const QString second = dir.filePath(QStringLiteral("next.wav"));
-    ASSERT_TRUE(writeToneWav(first, 5.0, 440));
-    ASSERT_TRUE(writeToneWav(second, 0.4, 660));
-
-    FakeServices fakes;
-    RecordingSoundFactory sounds;
-    AvMediaLength lengths;
-    Services services = fakes.services();
-    services.sounds = &sounds;
-    services.mediaLength = &lengths;
-
-    SoundHandler handler(services);
-    fakes.openPanels.soundAnswers.push_back(QStringList { first, second });
-    handler.addSong();
-    ASSERT_EQ(handler.numSounds(), 2);
+    addTwoTones(QStringLiteral("long.wav"), 5.0, QStringLiteral("next.wav"), 0.4);
     handler.playSound();
     // Let the backend get the first sound going before stopping it.
     spinUntil([] { return false; }, 300);
@@ -148,7 +148,7 @@ TEST(RealSoundTest, StoppingReportsAStopAndStartsNothingElse)
     EXPECT_EQ(handler.returnSoundIndex(), 0);
 }
 
-TEST(RealSoundTest, AFileThatDoesNotPlayCountsAsPlayedSoTheSoundtrackGoesOn)
+TEST(RealSoundBackendTest, AFileThatDoesNotPlayCountsAsPlayedSoTheSoundtrackGoesOn)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

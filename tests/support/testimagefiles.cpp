@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace lanternreel::testing {
@@ -114,9 +114,25 @@ QString testDataDir(const QString &subfolder)
 {
     const QString root = qEnvironmentVariable("LANTERNREEL_TESTDATA");
     if (root.isEmpty())
-        return{};
+        return {};
     const QString dir = root + QLatin1Char('/') + subfolder;
     return QFileInfo(dir).isDir() ? dir : QString();
+}
+
+double meanDifference(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32);
+    double sum = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            const QRgb p = x.pixel(col, row);
+            const QRgb q = y.pixel(col, row);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q))
+                + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * x.width() * x.height());
 }
 
 } // namespace lanternreel::testing

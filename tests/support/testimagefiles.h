@@ -20,6 +20,8 @@ QByteArray hugeHeaderPng(quint32 width, quint32 height);
 void writeFile(const QString &path, const QByteArray &bytes);
 // A small valid JPEG of `color` at `path`.
 void writeJpeg(const QString &path, QColor color = Qt::darkGreen, QSize size = QSize(48, 32));
+// The mean difference per channel of two pictures of one size, 0 to 255.
+double meanDifference(const QImage &a, const QImage &b);
 // The folder of real-world test pictures, or an empty string when it is not there.
 QString testDataDir(const QString &subfolder);
 
