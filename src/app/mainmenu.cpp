@@ -25,6 +25,7 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     auto it = std::find_if(m_menus.begin(), m_menus.end(),
                            [&](const auto &entry) { return entry.first == tr("&File"); });
     it->second.append(m_recentMenu->menuAction());
+    addSeparator(tr("&File"));
     QAction *close = addAction(tr("&File"), tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(close, &QAction::triggered, this, [this] {
         if (Document *document = m_controller.currentDocument())
@@ -40,10 +41,12 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     connect(saveAs, &QAction::triggered, this,
             [this] { m_controller.saveDocumentAs(m_controller.currentDocument()); });
     m_documentActions.append(saveAs);
+    addSeparator(tr("&File"));
     addCommand(tr("&File"), tr("Page Set&up…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                &MyDocument::runPageLayout);
     addCommand(tr("&File"), tr("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
                &MyDocument::printDocument);
+    addSeparator(tr("&File"));
     QAction *quit = addAction(tr("&File"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
     connect(quit, &QAction::triggered, this, [this] {
@@ -59,6 +62,7 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
 
     addCommand(tr("&Slideshow"), tr("Import Images…"), QKeySequence(Qt::CTRL | Qt::Key_I),
                &MyDocument::selectImages);
+    addSeparator(tr("&Slideshow"));
     // The arrow and Home shortcuts belong to the document window's menu bar, so they act only
     // while a document window is active and leave text fields of other windows alone.
     addCommand(tr("&Slideshow"), tr("Start Slideshow"), QKeySequence(Qt::Key_F5),
@@ -73,15 +77,18 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::goToFirstSlide);
     addCommand(tr("&Slideshow"), tr("Full Screen"), QKeySequence(Qt::Key_F11),
                &MyDocument::runFullScreen);
+    addSeparator(tr("&Slideshow"));
     m_loop = addAction(tr("&Slideshow"), tr("Loop Slideshow"), QKeySequence(Qt::CTRL | Qt::Key_L));
     addToggle(m_loop, &MyDocument::loopPlayback);
     m_random
         = addAction(tr("&Slideshow"), tr("Randomize Slides"), QKeySequence(Qt::CTRL | Qt::Key_R));
     addToggle(m_random, &MyDocument::randomizeSlides);
+    addSeparator(tr("&Slideshow"));
     addCommand(tr("&Slideshow"), tr("Remove Current Image"), QKeySequence(Qt::Key_Delete),
                &MyDocument::removeCurrentImage);
     addCommand(tr("&Slideshow"), tr("Remove All Images"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete), &MyDocument::removeAllImages);
+    addSeparator(tr("&Slideshow"));
     addCommand(tr("&Slideshow"), tr("Slideshow Info…"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I), &MyDocument::slideshowInfo);
     addCommand(tr("&Slideshow"), tr("Soundtrack…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
@@ -134,6 +141,12 @@ QAction *MainMenu::addAction(const QString &menu, const QString &title,
     else
         it->second.append(action);
     return action;
+}
+
+// A line between groups of commands; shared by every window's menu, as the commands are.
+void MainMenu::addSeparator(const QString &menu)
+{
+    addAction(menu, QString(), QKeySequence())->setSeparator(true);
 }
 
 QAction *MainMenu::addCommand(const QString &menu, const QString &title,

@@ -41,6 +41,7 @@ private:
     QAction *addCommand(const QString &menu, const QString &title, const QKeySequence &shortcut,
                         void (MyDocument::*command)());
     QAction *addAction(const QString &menu, const QString &title, const QKeySequence &shortcut);
+    void addSeparator(const QString &menu);
     void addToggle(QAction *action, void (MyDocument::*command)(MenuItem &));
     MyDocument *currentDocument() const;
     void updateEnabled();
