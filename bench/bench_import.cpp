@@ -35,25 +35,16 @@ double residentBytes()
 // The baseline: each file read and decoded at full size, one after another, on this thread.
 double singleThreadedDecodeSeconds(const QStringList &paths)
 {
-    tjhandle decoder = tjInitDecompress();
-    std::vector<unsigned char> pixels(size_t(Width) * Height * 4);
+    FullDecoder decoder;
     QElapsedTimer clock;
     clock.start();
     for (const QString &path : paths) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             std::abort();
-        const QByteArray bytes = file.readAll();
-        if (tjDecompress2(decoder, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                          static_cast<unsigned long>(bytes.size()), pixels.data(), Width, 0, Height,
-                          TJPF_BGRX, 0)
-            != 0)
-            std::abort();
-        benchmark::DoNotOptimize(pixels.data());
+        decoder.decode(file.readAll());
     }
-    const double seconds = double(clock.nsecsElapsed()) / 1e9;
-    tjDestroy(decoder);
-    return seconds;
+    return double(clock.nsecsElapsed()) / 1e9;
 }
 
 void BM_ImportSixtyTwelveMegapixelJpegs(benchmark::State &state)

@@ -81,21 +81,11 @@ double singleThreadedEncodeSeconds(const std::vector<SlidePtr> &slides)
 
 double singleThreadedFullDecodeSeconds(const std::vector<SlidePtr> &slides)
 {
-    tjhandle decoder = tjInitDecompress();
-    std::vector<unsigned char> pixels(size_t(Width) * Height * 4);
-    const double seconds = secondsOf([&] {
-        for (const SlidePtr &slide : slides) {
-            const QByteArray &bytes = slide->encoded();
-            if (tjDecompress2(decoder, reinterpret_cast<const unsigned char *>(bytes.constData()),
-                              static_cast<unsigned long>(bytes.size()), pixels.data(), Width, 0,
-                              Height, TJPF_BGRX, 0)
-                != 0)
-                std::abort();
-            benchmark::DoNotOptimize(pixels.data());
-        }
+    FullDecoder decoder;
+    return secondsOf([&] {
+        for (const SlidePtr &slide : slides)
+            decoder.decode(slide->encoded());
     });
-    tjDestroy(decoder);
-    return seconds;
 }
 
 void BM_SaveAndReopenSixtyTwelveMegapixelSlides(benchmark::State &state)

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
 #include <turbojpeg.h>
@@ -73,6 +74,26 @@ Files &generatedFiles()
         return made;
     }();
     return files;
+}
+
+FullDecoder::FullDecoder()
+    : m_decoder(tjInitDecompress())
+    , m_pixels(size_t(Width) * Height * 4)
+{ }
+
+FullDecoder::~FullDecoder()
+{
+    tjDestroy(m_decoder);
+}
+
+void FullDecoder::decode(const QByteArray &jpeg)
+{
+    if (tjDecompress2(m_decoder, reinterpret_cast<const unsigned char *>(jpeg.constData()),
+                      static_cast<unsigned long>(jpeg.size()), m_pixels.data(), Width, 0, Height,
+                      TJPF_BGRX, 0)
+        != 0)
+        std::abort();
+    benchmark::DoNotOptimize(m_pixels.data());
 }
 
 QuietServices::QuietServices()

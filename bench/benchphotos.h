@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <vector>
 
 namespace lanternreel::bench {
 
@@ -30,6 +31,22 @@ Files &generatedFiles();
 
 // Photo number `index` of that set, as JPEG bytes.
 QByteArray generatedPhoto(int index);
+
+// A plain TurboJPEG decode at full size on the calling thread: the baseline the benchmarks weigh
+// the program's own decoding against.
+class FullDecoder
+{
+public:
+    FullDecoder();
+    ~FullDecoder();
+    FullDecoder(const FullDecoder &) = delete;
+    FullDecoder &operator=(const FullDecoder &) = delete;
+    void decode(const QByteArray &jpeg);
+
+private:
+    void *m_decoder;
+    std::vector<unsigned char> m_pixels;
+};
 
 // Services that stay silent, except that an alert is printed.
 class QuietServices : public Alerts, public Log, public ImportProgress
