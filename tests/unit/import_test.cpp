@@ -78,6 +78,16 @@ TEST(NumericCompareTest, DigitRunsByValueLettersWithoutCase)
               -1);
     // The whole path counts, so one folder's files stay together.
     EXPECT_EQ(numericCompare(QStringLiteral("/a/z.jpg"), QStringLiteral("/b/a.jpg")), -1);
+    // A name copied from a system that writes accents apart (e + combining acute) is the same
+    // name as the one written with the accented letter.
+    const QString composed = QStringLiteral("caf\u00e9");
+    const QString decomposed = QStringLiteral("cafe\u0301");
+    EXPECT_EQ(numericCompare(composed, decomposed), 0);
+    EXPECT_EQ(numericCompare(decomposed + QStringLiteral(" 10"), composed + QStringLiteral(" 9")),
+              1);
+    EXPECT_EQ(numericCompare(decomposed + QStringLiteral(" 2"), composed + QStringLiteral(" 10")),
+              -1);
+    EXPECT_EQ(numericCompare(QStringLiteral("CAFE\u0301"), QStringLiteral("caf\u00e9s")), -1);
 }
 
 TEST_F(ImportTest, DroppedPathsAreSortedButPanelOrderIsKept)
