@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "fifowatchdog.h"
 #include "slides/imagehandler.h"
 #include "slides/numericcompare.h"
 #include "testimagefiles.h"
@@ -7,16 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
-#include <mutex>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace lanternreel;
@@ -292,45 +288,6 @@ TEST_F(ImportTest, DroppedTextFileAndMissingPathFail)
 }
 
 namespace {
-
-// Opens for writing each FIFO still waited on after a grace period, so that an import stuck in
-// one ends and the test can fail instead of hanging.
-class FifoWatchdog
-{
-public:
-    explicit FifoWatchdog(QStringList fifos)
-        : m_thread([this, fifos] {
-            std::unique_lock lock(m_mutex);
-            if (m_stopped.wait_for(lock, std::chrono::seconds(20), [this] { return m_done; }))
-                return;
-            for (const QString &fifo : fifos) {
-                // Succeeds only while a reader is blocked in open().
-                const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
-                if (fd >= 0) {
-                    m_released = true;
-                    ::close(fd);
-                }
-            }
-        })
-    { }
-    ~FifoWatchdog()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_done = true;
-        }
-        m_stopped.notify_all();
-        m_thread.join();
-    }
-    bool released() const { return m_released; }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_stopped;
-    bool m_done = false;
-    std::atomic<bool> m_released { false };
-    std::thread m_thread;
-};
 
 void makeSparse(const QString &path, qint64 bytes)
 {
