@@ -2,9 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace lanternreel {
 
@@ -13,8 +11,10 @@ void CommandLine::describe(QCommandLineParser &parser)
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
         "Builds a slideshow from pictures, gives it a soundtrack and presents it.\n"
-        "Pictures and folders given are imported into one new show; show files open as "
-        "shows of their own. When the program is already running, it receives them."));
+        "Pictures and folders given are imported into one new show. When Lanternreel is "
+        "already running, they are imported into its current show instead (the one whose "
+        "window was last active), and no new show is made. Show files open as shows of "
+        "their own."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
@@ -37,20 +37,12 @@ bool CommandLine::asksForInformationOnly(const QStringList &arguments)
     return false;
 }
 
-QStringList CommandLine::existingPaths(const QStringList &given, QTextStream &errors)
+QStringList CommandLine::absolutePaths(const QStringList &given)
 {
     QStringList paths;
-    for (const QString &path : given) {
-        const QFileInfo info(path);
-        if (!info.exists()) {
-            errors << QCoreApplication::translate("CommandLine",
-                                                  "lanternreel: %1: no such file or folder")
-                          .arg(QDir::toNativeSeparators(path))
-                   << Qt::endl;
-            continue;
-        }
-        paths.append(info.absoluteFilePath());
-    }
+    paths.reserve(given.size());
+    for (const QString &path : given)
+        paths.append(QFileInfo(path).absoluteFilePath());
     return paths;
 }
 

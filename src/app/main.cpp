@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTextStream>
 #include <QTimer>
 
 using namespace lanternreel;
@@ -40,13 +39,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // What is left after Qt took its own options is ours: options, then files to open.
     parser.process(app);
-    const QStringList given = parser.positionalArguments();
-    QTextStream errors(stderr);
-    const QStringList paths = CommandLine::existingPaths(given, errors);
-    // Paths that are all gone leave nothing to open; starting an empty show instead would hide
-    // the failure from whoever launched us.
-    if (!given.isEmpty() && paths.isEmpty())
-        return CommandLine::NothingToOpen;
+    // A path that does not exist goes to the import like the others, which reports it as a
+    // file that did not load (and a second launch hears of the failure).
+    const QStringList paths = CommandLine::absolutePaths(parser.positionalArguments());
 
     const QString doorName = InstanceDoor::serverName();
     if (!paths.isEmpty()) {

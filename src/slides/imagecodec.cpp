@@ -1,21 +1,30 @@
 #include "imagecodec.h"
 
 #include <QBuffer>
+#include <QByteArrayView>
 #include <QImageReader>
 #include <QSet>
 #include <QTransform>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <turbojpeg.h>
 
 namespace lanternreel {
 
 namespace {
 
-bool fitsInMemoryLimit(int64_t width, int64_t height)
+bool fitsInMemoryLimit(int64_t width, int64_t height, int64_t bytesPerPixel = 4)
 {
-    return width > 0 && height > 0 && width * height * 4 <= MaxDecodedBytes;
+    return width > 0 && height > 0 && width * height * bytesPerPixel <= MaxDecodedBytes;
+}
+
+void report(ImageFault *fault, ImageFault what)
+{
+    if (fault)
+        *fault = what;
 }
 
 // ---- JPEG through TurboJPEG ----
@@ -29,11 +38,6 @@ using TjHandle = std::unique_ptr<void, TjDestroy>;
 TjHandle newDecompressor()
 {
     return TjHandle(tjInitDecompress());
-}
-
-bool looksLikeJpeg(const QByteArray &encoded)
-{
-    return isJpeg(encoded);
 }
 
 struct JpegHeader
@@ -55,10 +59,73 @@ std::optional<JpegHeader> readJpegHeader(tjhandle handle, const QByteArray &enco
     return header;
 }
 
-// TurboJPEG cannot turn CMYK into RGB; Qt's reader can, so those few files go there.
-bool turboJpegDecodes(const JpegHeader &header)
+bool isCmyk(const JpegHeader &header)
 {
-    return header.colorspace != TJCS_CMYK && header.colorspace != TJCS_YCCK;
+    return header.colorspace == TJCS_CMYK || header.colorspace == TJCS_YCCK;
+}
+
+// The body of the first APPn segment `marker` whose body starts with `signature`, before the
+// image data; empty when there is none. Every length is checked against the bytes at hand.
+QByteArrayView jpegSegment(const QByteArray &encoded, uchar marker, QByteArrayView signature)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(encoded.constData());
+    const uint64_t size = static_cast<uint64_t>(encoded.size());
+    if (size < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8)
+        return {};
+    uint64_t at = 2;
+    while (at + 4 <= size) {
+        if (bytes[at] != 0xFF)
+            return {};
+        const uchar code = bytes[at + 1];
+        if (code == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (code == 0xDA || code == 0xD9) // image data or end: no more metadata
+            return {};
+        if ((code >= 0xD0 && code <= 0xD7) || code == 0x01) { // no length field
+            at += 2;
+            continue;
+        }
+        const uint64_t length = uint64_t(bytes[at + 2]) << 8 | bytes[at + 3];
+        if (length < 2 || at + 2 + length > size)
+            return {};
+        const QByteArrayView body(encoded.constData() + at + 4, qsizetype(length - 2));
+        if (code == marker && body.startsWith(signature))
+            return body;
+        at += 2 + length;
+    }
+    return {};
+}
+
+// Photoshop, and the tools that follow it, write CMYK with Adobe's APP14 segment and every
+// channel inverted (0 is full ink); without the segment the values are plain ink amounts.
+bool cmykIsInverted(const QByteArray &encoded)
+{
+    static const char adobe[5] = { 'A', 'd', 'o', 'b', 'e' };
+    return !jpegSegment(encoded, 0xEE, QByteArrayView(adobe, 5)).isEmpty();
+}
+
+// Turns decoded CMYK pixels (bytes C, M, Y, K) into RGB32 in place, by the simple ink model
+// that other viewers use too: no colour profile is applied.
+void cmykToRgb(QImage &image, bool inverted)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        uchar *line = image.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            uchar *p = line + 4 * x;
+            int c = p[0], m = p[1], yellow = p[2], k = p[3];
+            if (!inverted) {
+                c = 255 - c;
+                m = 255 - m;
+                yellow = 255 - yellow;
+                k = 255 - k;
+            }
+            // Now 255 means no ink: each channel is what the ink and the black let through.
+            const QRgb rgb = qRgb(c * k / 255, m * k / 255, yellow * k / 255);
+            std::memcpy(p, &rgb, sizeof rgb);
+        }
+    }
 }
 
 bool swapsAxes(int orientation)
@@ -119,25 +186,25 @@ struct JpegDecode
 {
     QImage image; // upright, at the DCT scale chosen for the target; null when broken
     QSize uprightSize; // of the whole picture
+    ImageFault fault = ImageFault::NotAPicture; // why the image is null
 };
 
-// Nothing when TurboJPEG does not handle this file (not a JPEG, or CMYK); a null image when it
-// does and the data is broken. Warnings count as failures: they are how libjpeg reports a
-// truncated or damaged stream, which it otherwise fills with grey.
+// Nothing when the bytes are not a JPEG; a null image when they are and the data is broken or
+// too large. Every JPEG is decoded here, never by Qt's reader, and warnings count as failures:
+// they are how libjpeg reports a truncated or damaged stream, which it otherwise fills with
+// grey.
 std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTarget)
 {
-    if (!looksLikeJpeg(encoded))
+    if (!isJpeg(encoded))
         return std::nullopt;
     TjHandle handle = newDecompressor();
     if (!handle)
         return JpegDecode{};
     const auto header = readJpegHeader(handle.get(), encoded);
     if (!header)
-        return JpegDecode{};
-    if (!turboJpegDecodes(*header))
-        return std::nullopt;
+        return JpegDecode {};
     if (!fitsInMemoryLimit(header->width, header->height))
-        return JpegDecode{};
+        return JpegDecode { {}, {}, ImageFault::TooLarge };
 
     const int orientation = jpegExifOrientation(encoded);
     QSize uprightSize(header->width, header->height);
@@ -152,19 +219,27 @@ std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTar
 
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
-        return JpegDecode{};
+        return JpegDecode { {}, {}, ImageFault::TooLarge };
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
-    const int pixelFormat = TJPF_BGRX;
+    const int rgbFormat = TJPF_BGRX;
 #else
-    const int pixelFormat = TJPF_XRGB;
+    const int rgbFormat = TJPF_XRGB;
 #endif
+    // TurboJPEG does not turn CMYK into RGB, but hands out the inks, four bytes a pixel like
+    // RGB32, and they are converted in place.
+    const bool cmyk = isCmyk(*header);
     if (tjDecompress2(handle.get(), reinterpret_cast<const unsigned char *>(encoded.constData()),
                       static_cast<unsigned long>(encoded.size()), image.bits(), width,
-                      static_cast<int>(image.bytesPerLine()), height, pixelFormat,
+                      static_cast<int>(image.bytesPerLine()), height, cmyk ? TJPF_CMYK : rgbFormat,
                       TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS)
         != 0)
         return JpegDecode{};
-    return JpegDecode { applyOrientation(image, orientation), uprightSize };
+    if (cmyk)
+        cmykToRgb(image, cmykIsInverted(encoded));
+    image = applyOrientation(image, orientation);
+    if (image.isNull())
+        return JpegDecode { {}, {}, ImageFault::TooLarge };
+    return JpegDecode { image, uprightSize, ImageFault::None };
 }
 
 // ---- everything else through Qt's readers ----
@@ -188,13 +263,25 @@ struct QtReader
         reader.setAutoTransform(true);
     }
     // Size as stored; nothing when the header is unreadable or claims too large a picture.
-    std::optional<QSize> storedSize()
+    std::optional<QSize> storedSize(ImageFault *fault)
     {
-        if (!reader.canRead())
+        if (!reader.canRead()) {
+            report(fault, ImageFault::NotAPicture);
             return std::nullopt;
+        }
         const QSize size = reader.size();
-        if (!fitsInMemoryLimit(size.width(), size.height()))
+        if (!size.isValid() || size.isEmpty()) {
+            report(fault, ImageFault::NotAPicture);
             return std::nullopt;
+        }
+        // Deep pictures (16 bits a channel) are held at their depth.
+        const QImage::Format format = reader.imageFormat();
+        const int bits
+            = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+        if (!fitsInMemoryLimit(size.width(), size.height(), std::max(4, bits / 8))) {
+            report(fault, ImageFault::TooLarge);
+            return std::nullopt;
+        }
         return size;
     }
     QSize orientedSize(QSize stored) const
@@ -208,14 +295,16 @@ struct QtReader
     QImageReader reader;
 };
 
-QImage readWithQt(const QByteArray &encoded)
+QImage readWithQt(const QByteArray &encoded, ImageFault *fault = nullptr)
 {
     QtReader qt(encoded);
-    if (!qt.storedSize())
+    if (!qt.storedSize(fault))
         return QImage();
     QImage image;
-    if (!qt.reader.read(&image))
+    if (!qt.reader.read(&image)) {
+        report(fault, ImageFault::NotAPicture);
         return QImage();
+    }
     return image;
 }
 
@@ -278,80 +367,81 @@ bool isJpeg(const QByteArray &encoded)
 
 int jpegExifOrientation(const QByteArray &encoded)
 {
-    const auto *bytes = reinterpret_cast<const uchar *>(encoded.constData());
-    const uint64_t size = static_cast<uint64_t>(encoded.size());
-    if (size < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8)
+    static const char exifHeader[6] = { 'E', 'x', 'i', 'f', 0, 0 };
+    const QByteArrayView body = jpegSegment(encoded, 0xE1, QByteArrayView(exifHeader, 6));
+    if (body.size() < 6)
         return 1;
-    uint64_t at = 2;
-    while (at + 4 <= size) {
-        if (bytes[at] != 0xFF)
-            return 1;
-        const uchar marker = bytes[at + 1];
-        if (marker == 0xFF) { // fill byte
-            ++at;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9) // image data or end: no more metadata
-            return 1;
-        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01) { // no length field
-            at += 2;
-            continue;
-        }
-        const uint64_t length = uint64_t(bytes[at + 2]) << 8 | bytes[at + 3];
-        if (length < 2 || at + 2 + length > size)
-            return 1;
-        static const char exifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
-        if (marker == 0xE1 && length >= 8 && std::memcmp(bytes + at + 4, exifHeader, 6) == 0) {
-            const int orientation = tiffOrientation(bytes + at + 10, length - 8);
-            return orientation ? orientation : 1;
-        }
-        at += 2 + length;
-    }
-    return 1;
+    const int orientation = tiffOrientation(reinterpret_cast<const uchar *>(body.data()) + 6,
+                                            static_cast<uint64_t>(body.size() - 6));
+    return orientation ? orientation : 1;
 }
 
-std::optional<ImageInfo> probeImage(const QByteArray &encoded)
+// Memory can run out on a large picture in any of these, on whatever thread they run: that is
+// a picture too large to hold, never an exception for the caller.
+std::optional<ImageInfo> probeImage(const QByteArray &encoded, ImageFault *fault)
 {
-    if (looksLikeJpeg(encoded)) {
-        TjHandle handle = newDecompressor();
-        const auto header = handle ? readJpegHeader(handle.get(), encoded) : std::nullopt;
-        if (header && turboJpegDecodes(*header)) {
-            if (!fitsInMemoryLimit(header->width, header->height))
+    report(fault, ImageFault::None);
+    try {
+        if (isJpeg(encoded)) {
+            TjHandle handle = newDecompressor();
+            const auto header = handle ? readJpegHeader(handle.get(), encoded) : std::nullopt;
+            if (!header) {
+                report(fault, ImageFault::NotAPicture);
                 return std::nullopt;
+            }
+            if (!fitsInMemoryLimit(header->width, header->height)) {
+                report(fault, ImageFault::TooLarge);
+                return std::nullopt;
+            }
             QSize size(header->width, header->height);
             if (swapsAxes(jpegExifOrientation(encoded)))
                 size.transpose();
             return ImageInfo { size };
         }
-    }
-    QtReader qt(encoded);
-    const auto stored = qt.storedSize();
-    if (!stored)
+        QtReader qt(encoded);
+        const auto stored = qt.storedSize(fault);
+        if (!stored)
+            return std::nullopt;
+        return ImageInfo { qt.orientedSize(*stored) };
+    } catch (const std::bad_alloc &) {
+        report(fault, ImageFault::TooLarge);
         return std::nullopt;
-    return ImageInfo { qt.orientedSize(*stored) };
+    }
 }
 
 QImage decodeImage(const QByteArray &encoded, QSize target)
 {
-    if (auto jpeg = decodeJpeg(encoded, target))
-        return scaledTo(jpeg->image, target);
-    return scaledTo(readWithQt(encoded), target);
+    try {
+        if (auto jpeg = decodeJpeg(encoded, target))
+            return scaledTo(jpeg->image, target);
+        return scaledTo(readWithQt(encoded), target);
+    } catch (const std::bad_alloc &) {
+        return QImage();
+    }
 }
 
-std::optional<ImageInfo> validateImage(const QByteArray &encoded)
+std::optional<ImageInfo> validateImage(const QByteArray &encoded, ImageFault *fault)
 {
-    // The entropy decoder reads every coefficient of every block whatever the output scale, and
-    // it is what reports truncated or damaged data; only the inverse DCT shrinks. So the
-    // smallest scale checks the whole file at a fraction of the time and memory.
-    if (const auto jpeg = decodeJpeg(encoded, QSize(1, 1))) {
-        if (jpeg->image.isNull())
+    report(fault, ImageFault::None);
+    try {
+        // The entropy decoder reads every coefficient of every block whatever the output scale,
+        // and it is what reports truncated or damaged data; only the inverse DCT shrinks. So
+        // the smallest scale checks the whole file at a fraction of the time and memory.
+        if (const auto jpeg = decodeJpeg(encoded, QSize(1, 1))) {
+            if (jpeg->image.isNull()) {
+                report(fault, jpeg->fault);
+                return std::nullopt;
+            }
+            return ImageInfo { jpeg->uprightSize };
+        }
+        const QImage image = readWithQt(encoded, fault);
+        if (image.isNull())
             return std::nullopt;
-        return ImageInfo { jpeg->uprightSize };
-    }
-    const QImage image = readWithQt(encoded);
-    if (image.isNull())
+        return ImageInfo { image.size() };
+    } catch (const std::bad_alloc &) {
+        report(fault, ImageFault::TooLarge);
         return std::nullopt;
-    return ImageInfo { image.size() };
+    }
 }
 
 QStringList imageFileTypes()
@@ -360,13 +450,22 @@ QStringList imageFileTypes()
                           QStringLiteral("jfif") };
     for (const QByteArray &format : QImageReader::supportedImageFormats())
         lower.insert(QString::fromLatin1(format).toLower());
-    QStringList types;
-    for (const QString &type : lower) {
-        types.append(type);
-        types.append(type.toUpper());
-    }
+    QStringList types(lower.begin(), lower.end());
     types.sort();
     return types;
+}
+
+bool hasImageExtension(const QString &path)
+{
+    static const QSet<QString> types = [] {
+        const QStringList list = imageFileTypes();
+        return QSet<QString>(list.begin(), list.end());
+    }();
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0 || dot < slash)
+        return false;
+    return types.contains(path.mid(dot + 1).toLower());
 }
 
 } // namespace lanternreel

@@ -297,12 +297,14 @@ SlidePtr ImageHandler::importPaths(const QStringList &paths)
         m_services.importProgress->progress(0, static_cast<int>(items.size()));
 
     int appended = 0;
-    if (loadItems(items, appended) == LoadResult::Failed) {
+    QString failedName;
+    if (const LoadResult result = loadItems(items, appended, failedName);
+        result != LoadResult::Loaded) {
         // The two lists must hold the same slides while random is on, so the slides that did
         // load are shuffled in even though the import as a whole failed.
         if (random && appended > 0)
             getNewRandomOrder();
-        return loadFailure();
+        return loadFailure(result, failedName);
     }
     if (imagesToDisplay.empty())
         return nothingFound();
@@ -315,31 +317,33 @@ SlidePtr ImageHandler::importPaths(const QStringList &paths)
 int32_t ImageHandler::scanDirectory(const QString &folder)
 {
     int appended = 0;
-    return loadItems(folderItems(folder), appended) == LoadResult::Loaded ? 0 : -1;
+    QString failedName;
+    return loadItems(folderItems(folder), appended, failedName) == LoadResult::Loaded ? 0 : -1;
 }
 
-// Every entry at any depth, each folder's entries in name order and a folder's contents right
-// after the folder itself. Only names with a picture extension are kept (a folder so named is
-// kept too, and fails to load). A folder reached a second time, through a symbolic link, is not
-// entered again, so a link back up the tree ends; a folder that cannot be read lists nothing.
+// Every entry at any depth, each folder's entries in numericCompare order (as paths handed over
+// are sorted) and a folder's contents right after the folder itself. Only names with a picture
+// extension, in any case, are kept (a folder so named is kept too, and fails to load). A folder
+// reached a second time, through a symbolic link, is not entered again, so a link back up the
+// tree ends; a folder that cannot be read lists nothing. Listing reads no file, so special
+// files are left to the load to refuse.
 std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &folder) const
 {
-    const QStringList typeList = imageFileTypes();
-    const QSet<QString> types(typeList.begin(), typeList.end());
     std::vector<ImportItem> items;
     QSet<QString> visited { QFileInfo(folder).canonicalFilePath() };
     std::function<void(const QString &)> list = [&](const QString &relative) {
         const QString here = relative.isEmpty() ? folder : folder + QLatin1Char('/') + relative;
-        const QFileInfoList entries = QDir(here).entryInfoList(
-            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
+        QFileInfoList entries = QDir(here).entryInfoList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
+        std::stable_sort(entries.begin(), entries.end(),
+                         [](const QFileInfo &a, const QFileInfo &b) {
+                             return numericCompare(a.fileName(), b.fileName()) < 0;
+                         });
         for (const QFileInfo &entry : entries) {
             const QString entryRelative = relative.isEmpty()
                 ? entry.fileName()
                 : relative + QLatin1Char('/') + entry.fileName();
-            const QString name = entry.fileName();
-            const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-            const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
-            if (types.contains(extension))
+            if (hasImageExtension(entry.fileName()))
                 items.push_back({folder + QLatin1Char('/') + entryRelative, true});
             if (entry.isDir()) {
                 const QString canonical = entry.canonicalFilePath();
@@ -355,7 +359,7 @@ std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &f
 }
 
 ImageHandler::LoadResult ImageHandler::loadItems(const std::vector<ImportItem> &items,
-                                                 int &appended)
+                                                 int &appended, QString &failedName)
 {
     QStringList paths;
     paths.reserve(static_cast<qsizetype>(items.size()));
@@ -367,11 +371,13 @@ ImageHandler::LoadResult ImageHandler::loadItems(const std::vector<ImportItem> &
             progress->keepMoving();
     });
     for (size_t i = 0; i < items.size(); ++i) {
-        SlidePtr slide = loader.next();
+        ImageFault fault = ImageFault::None;
+        SlidePtr slide = loader.next(&fault);
         if (!slide) {
             if (items[i].inFolder)
                 m_services.log->out(QStringLiteral("Error loading images."));
-            return LoadResult::Failed;
+            failedName = QFileInfo(items[i].path).fileName();
+            return fault == ImageFault::TooLarge ? LoadResult::TooLarge : LoadResult::Failed;
         }
         appendSlide(std::move(slide));
         ++appended;
@@ -402,13 +408,22 @@ SlidePtr ImageHandler::nothingFound()
     return nullptr;
 }
 
-SlidePtr ImageHandler::loadFailure()
+SlidePtr ImageHandler::loadFailure(LoadResult why, const QString &failedName)
 {
     closeProgressWindow();
     m_services.alerts->beep();
+    const QString problem = QStringLiteral("Lanternreel encountered problems loading your images.");
+    // A picture refused for its size is not corrupt, and saying so would send the user looking
+    // for damage that is not there.
+    const QString advice = why == LoadResult::TooLarge
+        ? QStringLiteral("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
+                         "to %2 MB holding up to %3 megapixels.")
+              .arg(failedName)
+              .arg(MaxFileBytes / (1024 * 1024))
+              .arg(MaxDecodedBytes / 4 / 1000000)
+        : QStringLiteral("Please make sure none are corrupt.");
     m_services.alerts->alert(QStringLiteral("Problem Loading Images"),
-                             QStringLiteral("Lanternreel encountered problems loading your "
-                                            "images. Please make sure none are corrupt."));
+                             problem + QLatin1Char(' ') + advice);
     return nullptr;
 }
 

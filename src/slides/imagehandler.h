@@ -85,16 +85,18 @@ private:
         QString path;
         bool inFolder = false; // found by a folder scan, not named by the user
     };
-    enum class LoadResult { Loaded, Failed };
+    // TooLarge: a file failed for its size, not its content.
+    enum class LoadResult { Loaded, Failed, TooLarge };
 
     SlidePtr importPaths(const QStringList &paths);
     void showProgressWindow();
     void closeProgressWindow();
     std::vector<ImportItem> folderItems(const QString &folder) const;
-    // Loads `items` in order and appends each slide; stops at the first that does not load.
-    LoadResult loadItems(const std::vector<ImportItem> &items, int &appended);
+    // Loads `items` in order and appends each slide; stops at the first that does not load,
+    // whose file name goes to `failedName`.
+    LoadResult loadItems(const std::vector<ImportItem> &items, int &appended, QString &failedName);
     SlidePtr nothingFound();
-    SlidePtr loadFailure();
+    SlidePtr loadFailure(LoadResult why, const QString &failedName);
 
     const std::vector<SlidePtr> &orderInUse() const;
     SlidePtr slideInUseAt(int32_t index) const;

@@ -41,8 +41,12 @@ int compareNumbers(const QString &a, qsizetype &i, const QString &b, qsizetype &
 
 } // namespace
 
-int numericCompare(const QString &a, const QString &b)
+int numericCompare(const QString &first, const QString &second)
 {
+    // One name may come from a system that writes an accent as a letter and a combining mark,
+    // the other with the accented letter itself: compared composed, they are the same.
+    const QString a = first.normalized(QString::NormalizationForm_C);
+    const QString b = second.normalized(QString::NormalizationForm_C);
     qsizetype i = 0;
     qsizetype j = 0;
     while (i < a.size() && j < b.size()) {

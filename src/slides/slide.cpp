@@ -5,8 +5,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lanternreel {
 
@@ -18,19 +24,63 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     return std::make_shared<const Slide>(Private {}, name, encoded, info->size);
 }
 
-SlidePtr Slide::load(const QString &path)
+namespace {
+
+// Reads a whole picture file into `bytes`. The file is opened without waiting (a FIFO would
+// otherwise block until someone writes into it) and checked on the open descriptor, so the
+// file checked is the file read: only a regular file, of at most MaxFileBytes, read in bounded
+// chunks and never past that limit however the file changes meanwhile.
+ImageFault readPictureFile(const QString &path, QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return nullptr;
-    const QByteArray encoded = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return nullptr;
-    const auto info = validateImage(encoded);
-    if (!info)
-        return nullptr;
-    return std::make_shared<const Slide>(Private{}, QFileInfo(path).fileName(), encoded,
-                                         info->size);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return ImageFault::NotAPicture;
+    const auto closing = qScopeGuard([fd] { ::close(fd); });
+    struct stat status;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        return ImageFault::NotAPicture;
+    if (status.st_size > MaxFileBytes)
+        return ImageFault::TooLarge;
+    bytes.reserve(static_cast<qsizetype>(status.st_size));
+    constexpr qsizetype Chunk = qsizetype(1) << 20;
+    std::vector<char> chunk(static_cast<size_t>(Chunk));
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk.data(), chunk.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return ImageFault::NotAPicture;
+        }
+        if (got == 0)
+            return ImageFault::None;
+        if (bytes.size() + got > MaxFileBytes)
+            return ImageFault::TooLarge;
+        bytes.append(chunk.data(), static_cast<qsizetype>(got));
+    }
+}
+
+} // namespace
+
+SlidePtr Slide::load(const QString &path, ImageFault *fault)
+{
+    ImageFault why = ImageFault::None;
+    SlidePtr slide;
+    try {
+        QByteArray encoded;
+        why = readPictureFile(path, encoded);
+        if (why == ImageFault::None) {
+            if (const auto info = validateImage(encoded, &why))
+                slide = std::make_shared<const Slide>(Private {}, QFileInfo(path).fileName(),
+                                                      encoded, info->size);
+        }
+    } catch (const std::bad_alloc &) {
+        why = ImageFault::TooLarge;
+        slide = nullptr;
+    }
+    if (fault)
+        *fault
+            = slide ? ImageFault::None : (why == ImageFault::None ? ImageFault::NotAPicture : why);
+    return slide;
 }
 
 SlidePtr Slide::fromImage(const QString &name, const QImage &image)

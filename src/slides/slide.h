@@ -1,5 +1,7 @@
 #pragma once
 
+#include "slides/imagecodec.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -29,9 +31,11 @@ public:
     static SlidePtr fromEncoded(const QString &name, const QByteArray &encoded);
     // Reads a picture file and decodes every byte of it, so that a truncated or corrupt file is
     // refused now rather than shown half grey later; keeps the file's bytes, not the pixels.
-    // Named after the path's last component. nullptr when the file cannot be read or does not
-    // decode cleanly.
-    static SlidePtr load(const QString &path);
+    // Named after the path's last component. Only a regular file of at most MaxFileBytes is
+    // read, and nothing waits on it (a FIFO is refused, not read). nullptr when the file cannot
+    // be read or does not decode cleanly; `fault` then says whether it was too large. Safe on
+    // any thread: running out of memory is a failure like the others.
+    static SlidePtr load(const QString &path, ImageFault *fault = nullptr);
     // From pixels in memory, kept losslessly (as PNG). A null image gives nullptr.
     static SlidePtr fromImage(const QString &name, const QImage &image);
     // From a show file's stored JPEG, decoded in full first like a loaded file. The slide's bytes

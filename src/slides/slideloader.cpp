@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -12,9 +13,14 @@ namespace lanternreel {
 
 struct SlideLoader::Shared
 {
+    struct Result
+    {
+        SlidePtr slide;
+        ImageFault fault = ImageFault::None;
+    };
     std::mutex mutex;
     std::condition_variable changed;
-    std::vector<std::optional<SlidePtr>> results; // filled in as decodes finish
+    std::vector<std::optional<Result>> results; // filled in as decodes finish
     int running = 0;
     bool cancelled = false;
 };
@@ -62,9 +68,19 @@ void SlideLoader::startAhead()
                 std::lock_guard lock(shared->mutex);
                 cancelled = shared->cancelled;
             }
-            SlidePtr slide = cancelled ? nullptr : Slide::load(path);
+            Shared::Result result;
+            if (!cancelled) {
+                // Nothing may leave a pool thread: an exception there ends the program.
+                try {
+                    result.slide = Slide::load(path, &result.fault);
+                } catch (const std::bad_alloc &) {
+                    result = { nullptr, ImageFault::TooLarge };
+                } catch (...) {
+                    result = { nullptr, ImageFault::NotAPicture };
+                }
+            }
             std::lock_guard lock(shared->mutex);
-            shared->results[index] = std::move(slide);
+            shared->results[index] = std::move(result);
             --shared->running;
             shared->changed.notify_all();
         });
@@ -88,7 +104,7 @@ void SlideLoader::waitUntil(const std::function<bool()> &ready)
     }
 }
 
-SlidePtr SlideLoader::next()
+SlidePtr SlideLoader::next(ImageFault *fault)
 {
     if (m_taken >= m_paths.size())
         return nullptr;
@@ -98,7 +114,9 @@ SlidePtr SlideLoader::next()
     SlidePtr slide;
     {
         std::lock_guard lock(m_shared->mutex);
-        slide = std::move(*m_shared->results[index]);
+        slide = std::move(m_shared->results[index]->slide);
+        if (fault)
+            *fault = m_shared->results[index]->fault;
         m_shared->results[index].reset();
     }
     ++m_taken;

@@ -24,8 +24,8 @@ public:
 
     qsizetype count() const { return m_paths.size(); }
     // The slide of the next path in order (waiting for it if need be); nullptr when that file
-    // did not load. Call at most count() times.
-    SlidePtr next();
+    // did not load, and `fault` then says whether it was too large. Call at most count() times.
+    SlidePtr next(ImageFault *fault = nullptr);
 
 private:
     struct Shared;

@@ -264,6 +264,63 @@ TEST_F(LaunchTest, FilesAtLaunchAndFromASecondLaunch)
     EXPECT_EQ(x11.windows(QStringLiteral("^Untitled")).size(), 1);
 }
 
+// A path that does not exist is a file that did not load: the alert, in a show of its own at
+// launch, and the failure reply to a second launch, also when other paths came with it.
+TEST_F(LaunchTest, PathsThatDoNotExistAreLoadFailures)
+{
+    prepare(first, { QStringLiteral("gone.jpg") });
+    first.start();
+    ASSERT_TRUE(first.waitForStarted(5000));
+    QStringList alerts;
+    ASSERT_TRUE(pollUntil(StartDeadlineMs, [&] {
+        alerts = x11.windows(QStringLiteral("^Problem Loading Images$"));
+        return !alerts.isEmpty();
+    })) << "no alert at launch";
+    EXPECT_EQ(x11.windows(QStringLiteral("^Untitled$")).size(), 1);
+    x11.keys(alerts.first(), { QStringLiteral("Return") });
+    ASSERT_TRUE(pollUntil(
+        5000, [&] { return x11.windows(QStringLiteral("^Problem Loading Images$")).isEmpty(); }));
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    const QStringList seconds[] = {
+        { QStringLiteral("also gone.jpg") },
+        // Sorted, img2.jpg comes first and is imported before the missing one ends the import.
+        { QStringLiteral("zz gone.jpg"), QStringLiteral("img2.jpg") },
+    };
+    for (const QStringList &arguments : seconds) {
+        SCOPED_TRACE(qPrintable(arguments.join(QLatin1Char(' '))));
+        QProcess second;
+        prepare(second, arguments);
+        second.start();
+        ASSERT_TRUE(second.waitForStarted(5000));
+        ASSERT_TRUE(pollUntil(StartDeadlineMs, [&] {
+            alerts = x11.windows(QStringLiteral("^Problem Loading Images$"));
+            return !alerts.isEmpty() || second.state() == QProcess::NotRunning;
+        }));
+        ASSERT_FALSE(alerts.isEmpty()) << "no alert; the launch exited with " << second.exitCode();
+        EXPECT_EQ(second.state(), QProcess::Running);
+        x11.keys(alerts.first(), { QStringLiteral("Return") });
+        ASSERT_TRUE(second.waitForFinished(StartDeadlineMs));
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 2);
+        ASSERT_TRUE(pollUntil(5000, [&] {
+            return x11.windows(QStringLiteral("^Problem Loading Images$")).isEmpty();
+        }));
+    }
+    // The one picture that was there is in the show: the next import that succeeds shows the
+    // show's first slide.
+    QProcess last;
+    prepare(last, { QStringLiteral("more.jpg") });
+    last.start();
+    ASSERT_TRUE(last.waitForFinished(StartDeadlineMs));
+    EXPECT_EQ(last.exitCode(), 0);
+    const QStringList shows = x11.windows(QStringLiteral("^Untitled"));
+    ASSERT_EQ(shows.size(), 1);
+    EXPECT_TRUE(pollUntil(5000, [&] {
+        return x11.titleOf(shows.first()) == QStringLiteral("Untitled - img2.jpg");
+    })) << qPrintable(x11.titleOf(shows.first()));
+}
+
 TEST_F(LaunchTest, ShowFilesOpenAsDocuments)
 {
     // A show of two pictures, written by the program's own writer.

@@ -4,7 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -26,6 +30,40 @@ QByteArray jpegBytes(const QImage &image)
     buffer.open(QIODevice::WriteOnly);
     EXPECT_TRUE(image.save(&buffer, "JPEG", 95));
     return bytes;
+}
+
+QByteArray progressiveJpegBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setQuality(95);
+    writer.setProgressiveScanWrite(true);
+    EXPECT_TRUE(writer.write(image)) << qPrintable(writer.errorString());
+    return bytes;
+}
+
+QByteArray cmykJpegBytes(const QImage &image)
+{
+    const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
+    QTemporaryDir dir;
+    if (convert.isEmpty() || !dir.isValid())
+        return {};
+    const QString in = dir.filePath(QStringLiteral("in.png"));
+    const QString out = dir.filePath(QStringLiteral("out.jpg"));
+    EXPECT_TRUE(image.save(in, "PNG"));
+    QProcess process;
+    process.start(convert,
+                  { in, QStringLiteral("-colorspace"), QStringLiteral("CMYK"),
+                    QStringLiteral("-quality"), QStringLiteral("95"), out });
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "convert failed: " << process.readAllStandardError().toStdString();
+        return {};
+    }
+    QFile file(out);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll();
 }
 
 QByteArray withExifOrientation(const QByteArray &jpeg, int orientation)

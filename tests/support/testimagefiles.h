@@ -12,6 +12,11 @@ namespace lanternreel::testing {
 QImage twoToneImage(QSize size, QColor left = Qt::red, QColor right = Qt::blue);
 // The picture as JPEG bytes (Qt's writer, high quality).
 QByteArray jpegBytes(const QImage &image);
+// The picture as a progressive JPEG (Qt's writer).
+QByteArray progressiveJpegBytes(const QImage &image);
+// The picture as a CMYK JPEG as print and editing tools write it (Adobe segment, inverted
+// values), made by ImageMagick's `convert`; empty when that tool is not installed.
+QByteArray cmykJpegBytes(const QImage &image);
 // The JPEG with an Exif segment recording `orientation` (1 to 8) put right after its start.
 QByteArray withExifOrientation(const QByteArray &jpeg, int orientation);
 // A PNG whose header claims `width` x `height` pixels but holds almost no data.

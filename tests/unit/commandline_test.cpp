@@ -1,41 +1,51 @@
-// The launch's paths: which are kept, how they travel, and what is said about the others.
+// The launch's paths and what --help says happens to them.
 
 #include "app/commandline.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <gtest/gtest.h>
 
 using lanternreel::CommandLine;
 
-TEST(CommandLine, KeepsExistingPathsInOrderMadeAbsoluteAndNamesEachMissingOne)
+// Paths that do not exist are kept: the import reports them as it reports any file that does
+// not load, and a second launch hears of the failure.
+TEST(CommandLine, KeepsEveryPathInOrderMadeAbsolute)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    for (const char *name : { "b.jpg", "a.jpg" }) {
-        QFile file(folder.filePath(QLatin1String(name)));
+    {
+        QFile file(folder.filePath(QStringLiteral("a.jpg")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
-
-    QString said;
-    QTextStream errors(&said);
-    const QStringList kept = CommandLine::existingPaths(
+    const QStringList kept = CommandLine::absolutePaths(
         { QStringLiteral("b.jpg"), QStringLiteral("gone.jpg"), folder.filePath("a.jpg"),
-          QStringLiteral("."), QStringLiteral("/no/such/folder") },
-        errors);
+          QStringLiteral("."), QStringLiteral("/no/such/folder") });
     QDir::setCurrent(previous);
 
+    const QDir here(folder.path());
     EXPECT_EQ(kept,
-              QStringList({ QDir(folder.path()).absoluteFilePath(QStringLiteral("b.jpg")),
-                            QDir(folder.path()).absoluteFilePath(QStringLiteral("a.jpg")),
-                            QDir(folder.path()).absolutePath() }));
-    EXPECT_EQ(said,
-              QStringLiteral("lanternreel: gone.jpg: no such file or folder\n"
-                             "lanternreel: /no/such/folder: no such file or folder\n"));
+              QStringList({ here.absoluteFilePath(QStringLiteral("b.jpg")),
+                            here.absoluteFilePath(QStringLiteral("gone.jpg")),
+                            here.absoluteFilePath(QStringLiteral("a.jpg")), here.absolutePath(),
+                            QStringLiteral("/no/such/folder") }));
+}
+
+// What --help says happens to the files given, with and without a program already running.
+TEST(CommandLine, HelpSaysWhereTheFilesGo)
+{
+    QCommandLineParser parser;
+    CommandLine::describe(parser);
+    const QString help = parser.helpText().simplified();
+    for (const char *said :
+         { "Pictures and folders given are imported into one new show.",
+           "When Lanternreel is already running, they are imported into its current show instead",
+           "Show files open as shows of their own." })
+        EXPECT_TRUE(help.contains(QLatin1String(said))) << said << "\n" << qPrintable(help);
 }
 
 TEST(CommandLine, HelpAndVersionNeedNoDisplayUnlessTheyFollowTheEndOfOptions)

@@ -1,4 +1,5 @@
 #include "fakes.h"
+#include "fifowatchdog.h"
 #include "slides/imagehandler.h"
 #include "slides/numericcompare.h"
 #include "testimagefiles.h"
@@ -7,9 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
-
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace lanternreel;
@@ -78,6 +81,16 @@ TEST(NumericCompareTest, DigitRunsByValueLettersWithoutCase)
               -1);
     // The whole path counts, so one folder's files stay together.
     EXPECT_EQ(numericCompare(QStringLiteral("/a/z.jpg"), QStringLiteral("/b/a.jpg")), -1);
+    // A name copied from a system that writes accents apart (e + combining acute) is the same
+    // name as the one written with the accented letter.
+    const QString composed = QStringLiteral("caf\u00e9");
+    const QString decomposed = QStringLiteral("cafe\u0301");
+    EXPECT_EQ(numericCompare(composed, decomposed), 0);
+    EXPECT_EQ(numericCompare(decomposed + QStringLiteral(" 10"), composed + QStringLiteral(" 9")),
+              1);
+    EXPECT_EQ(numericCompare(decomposed + QStringLiteral(" 2"), composed + QStringLiteral(" 10")),
+              -1);
+    EXPECT_EQ(numericCompare(QStringLiteral("CAFE\u0301"), QStringLiteral("caf\u00e9s")), -1);
 }
 
 TEST_F(ImportTest, DroppedPathsAreSortedButPanelOrderIsKept)
@@ -138,6 +151,48 @@ TEST_F(ImportTest, FolderScanIsRecursiveAndSkipsOtherFiles)
     EXPECT_TRUE(fakes.log.outLines.isEmpty());
     EXPECT_EQ(handler.scanDirectory(path(QStringLiteral("trip"))), 0);
     EXPECT_EQ(handler.numImages(), 8);
+}
+
+// A folder's files come in the order of names handed over from outside, and any case of a
+// picture extension counts.
+TEST_F(ImportTest, FolderContentsComeInNumericOrderWhateverTheCase)
+{
+    const QString composedCafe = QStringLiteral("caf\u00e9 1.jpg");
+    const QString decomposedCafe = QStringLiteral("cafe\u0301 2.jpg");
+    const QStringList files { QStringLiteral("photo 10.jpg"),
+                              QStringLiteral("photo 2.jpg"),
+                              QStringLiteral("Photo 1.jpg"),
+                              QStringLiteral("b.JPG"),
+                              QStringLiteral("a.jpg"),
+                              QStringLiteral("d.Jpg"),
+                              QStringLiteral("e.jPeG"),
+                              decomposedCafe,
+                              composedCafe,
+                              QStringLiteral("day 10/y.jpg"),
+                              QStringLiteral("Day 2/x.jpg") };
+    for (const QString &file : files)
+        writeJpeg(path(QStringLiteral("trip/") + file));
+    writeFile(path(QStringLiteral("trip/notes.TXT")), "not a picture");
+
+    const QStringList expected { QStringLiteral("a.jpg"),
+                                 QStringLiteral("b.JPG"),
+                                 composedCafe,
+                                 decomposedCafe,
+                                 QStringLiteral("d.Jpg"),
+                                 QStringLiteral("x.jpg"),
+                                 QStringLiteral("y.jpg"),
+                                 QStringLiteral("e.jPeG"),
+                                 QStringLiteral("Photo 1.jpg"),
+                                 QStringLiteral("photo 2.jpg"),
+                                 QStringLiteral("photo 10.jpg") };
+    const auto joined = [](const QStringList &names) { return names.join(" | ").toStdString(); };
+    ASSERT_TRUE(handler.selectImagesFromDrag({ path(QStringLiteral("trip")) }));
+    EXPECT_EQ(joined(namesOf(handler.slides())), joined(expected));
+    handler.removeAllImages();
+    fakes.openPanels.imageAnswers.push_back(QStringList { path(QStringLiteral("trip")) });
+    ASSERT_TRUE(handler.selectImages());
+    EXPECT_EQ(joined(namesOf(handler.slides())), joined(expected));
+    EXPECT_TRUE(fakes.alerts.alerts.empty());
 }
 
 TEST_F(ImportTest, SymbolicLinkLoopEnds)
@@ -202,7 +257,7 @@ TEST_F(ImportTest, CorruptFileInsideAFolderWritesTheLine)
     writeJpeg(path(QStringLiteral("f/a.jpg")));
     writeFile(path(QStringLiteral("f/b.jpg")), corruptJpeg());
     writeJpeg(path(QStringLiteral("f/c.jpg")));
-    writeFile(path(QStringLiteral("f/d.png")), hugeHeaderPng(60000, 60000));
+    writeFile(path(QStringLiteral("f/d.jpg")), corruptJpeg());
 
     EXPECT_EQ(handler.scanDirectory(path(QStringLiteral("f"))), -1);
     EXPECT_EQ(namesOf(handler.slides()), QStringList { QStringLiteral("a.jpg") });
@@ -230,6 +285,152 @@ TEST_F(ImportTest, DroppedTextFileAndMissingPathFail)
     fakes.alerts.beeps = 0;
     EXPECT_EQ(handler.selectImagesFromDrag({path(QStringLiteral("gone.jpg"))}), nullptr);
     expectOneAlert(ProblemMessage, ProblemInfo);
+}
+
+namespace {
+
+void makeSparse(const QString &path, qint64 bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(bytes)); // ftruncate: no blocks written
+}
+
+} // namespace
+
+// Whatever a path names, the import reads a bounded amount of it and ends with an answer: what
+// is not a regular file is refused unread, a file or picture beyond what the program can hold
+// is refused as too large (not as corrupt), and a large real picture opens. The same whether
+// the path is handed over or found in a folder.
+TEST_F(ImportTest, EveryKindOfPathEndsTheImportWithTheRightAnswer)
+{
+    enum Outcome { Loads, Fails, TooLarge };
+    const struct
+    {
+        const char *what;
+        const char *name;
+        std::function<void(const QString &)> make;
+        Outcome outcome;
+    } cases[] = {
+        { "a path that does not exist", "gone.jpg", [](const QString &) {}, Fails },
+        { "a FIFO", "z.png",
+          [](const QString &p) { ASSERT_EQ(mkfifo(QFile::encodeName(p).constData(), 0600), 0); },
+          Fails },
+        { "a link to /dev/zero", "zero.jpg",
+          [](const QString &p) { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), p)); },
+          Fails },
+        { "a 30 GB sparse file", "huge.jpg", [](const QString &p) { makeSparse(p, 30LL << 30); },
+          TooLarge },
+        { "a 1 GB sparse file", "big.jpg", [](const QString &p) { makeSparse(p, 1LL << 30); },
+          TooLarge },
+        { "a header claiming 60000 x 60000 pixels", "claim.png",
+          [](const QString &p) { writeFile(p, hugeHeaderPng(60000, 60000)); }, TooLarge },
+        { "a 12000 x 12000 panorama", "pano.png",
+          [](const QString &p) {
+              QImage image(12000, 12000, QImage::Format_RGB888);
+              image.fill(Qt::darkCyan);
+              ASSERT_TRUE(image.save(p, "PNG"));
+          },
+          Loads },
+    };
+    for (const auto &c : cases) {
+        for (const bool inFolder : { false, true }) {
+            SCOPED_TRACE(std::string(c.what) + (inFolder ? " in a folder" : " handed over"));
+            if (inFolder && c.outcome == Fails && QLatin1String(c.name) == "gone.jpg")
+                continue; // a folder lists only what exists
+            const QString folder = path(QStringLiteral("%1-%2").arg(c.name).arg(inFolder));
+            ASSERT_TRUE(QDir().mkpath(folder));
+            const QString file = folder + QLatin1Char('/') + QLatin1String(c.name);
+            c.make(file);
+            if (handler.numImages() > 0)
+                handler.removeAllImages();
+            fakes.alerts.alerts.clear();
+            fakes.alerts.beeps = 0;
+            fakes.log.outLines.clear();
+
+            SlidePtr answer;
+            {
+                struct stat status;
+                const bool fifo = lstat(QFile::encodeName(file).constData(), &status) == 0
+                    && S_ISFIFO(status.st_mode);
+                FifoWatchdog watchdog(fifo ? QStringList { file } : QStringList());
+                answer = handler.selectImagesFromDrag({ inFolder ? folder : file });
+                EXPECT_FALSE(watchdog.released()) << "the import waited on the FIFO";
+            }
+            if (c.outcome == Loads) {
+                ASSERT_TRUE(answer);
+                EXPECT_EQ(answer->name(), QLatin1String(c.name));
+                EXPECT_EQ(answer->size(), QSize(12000, 12000));
+                EXPECT_TRUE(fakes.alerts.alerts.empty());
+                QFile::remove(file);
+                continue;
+            }
+            EXPECT_EQ(answer, nullptr);
+            EXPECT_EQ(handler.numImages(), 0);
+            ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
+            EXPECT_EQ(fakes.alerts.beeps, 1);
+            const RecordedAlert &alert = fakes.alerts.alerts[0];
+            EXPECT_EQ(alert.messageText, ProblemMessage);
+            if (c.outcome == Fails) {
+                EXPECT_EQ(alert.informativeText, ProblemInfo);
+            } else {
+                EXPECT_TRUE(alert.informativeText.startsWith(
+                    QStringLiteral("Lanternreel encountered problems loading your images. ")))
+                    << qPrintable(alert.informativeText);
+                EXPECT_TRUE(alert.informativeText.contains(
+                    QStringLiteral("\u201c%1\u201d is too large").arg(QLatin1String(c.name))))
+                    << qPrintable(alert.informativeText);
+                EXPECT_FALSE(alert.informativeText.contains(QStringLiteral("corrupt")));
+            }
+            EXPECT_EQ(fakes.log.outLines,
+                      inFolder ? QStringList { QStringLiteral("Error loading images.") }
+                               : QStringList());
+            QFile::remove(file);
+        }
+    }
+}
+
+// Memory running out while a picture is read on a worker thread ends that load like any other
+// failure; it must not end the program.
+TEST_F(ImportTest, RunningOutOfMemoryIsALoadFailure)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#else
+    // Worker threads and their allocator arenas exist before the limit goes on.
+    writeJpeg(path(QStringLiteral("warm.jpg")));
+    ASSERT_TRUE(handler.selectImagesFromDrag({ path(QStringLiteral("warm.jpg")) }));
+    // A real picture's worth of bytes, in a file well within the size allowed.
+    makeSparse(path(QStringLiteral("roomy.png")), 384LL << 20);
+
+    auto addressSpace = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return qint64(0);
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmSize:"))
+                return line.mid(7).trimmed().split(' ').first().toLongLong() * 1024;
+        }
+        return qint64(0);
+    };
+    const qint64 used = addressSpace();
+    ASSERT_GT(used, 0);
+    rlimit before {};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &before), 0);
+    rlimit tight = before;
+    tight.rlim_cur = rlim_t(used + (192LL << 20));
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
+    const SlidePtr answer = handler.selectImagesFromDrag({ path(QStringLiteral("roomy.png")) });
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &before), 0);
+
+    EXPECT_EQ(answer, nullptr);
+    EXPECT_EQ(handler.numImages(), 1);
+    ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
+    EXPECT_EQ(fakes.alerts.alerts[0].messageText, ProblemMessage);
+    EXPECT_TRUE(fakes.alerts.alerts[0].informativeText.contains(
+        QStringLiteral("\u201croomy.png\u201d is too large")))
+        << qPrintable(fakes.alerts.alerts[0].informativeText);
+#endif
 }
 
 TEST_F(ImportTest, TwoImportsInARowAnswerTheVeryFirstSlide)

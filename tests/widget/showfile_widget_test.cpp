@@ -4,6 +4,7 @@
 #include "document/mydocument.h"
 #include "fakedocumentpanels.h"
 #include "fakes.h"
+#include "fifowatchdog.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
@@ -16,6 +17,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace lanternreel;
 using namespace lanternreel::testing;
@@ -164,6 +166,26 @@ TEST_F(ShowDocumentTest, ABadFileIsRefusedNamingItAndLeavesTheDocumentAlone)
     EXPECT_EQ(document->getSoundHandler(), sounds);
     EXPECT_EQ(document->getModel(), model);
     EXPECT_EQ(images->numImages(), 3);
+}
+
+// Opening a FIFO would wait for a writer with every window frozen; a device would be read as
+// if it were a file. Only a regular file is read as a show.
+TEST_F(ShowDocumentTest, WhatIsNotARegularFileIsRefusedUnread)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("waiting.lrshow")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path("zero.lrshow")));
+    for (const char *name : { "waiting.lrshow", "zero.lrshow" }) {
+        SCOPED_TRACE(name);
+        panels.failures.clear();
+        FifoWatchdog watchdog({ path(name) });
+        EXPECT_EQ(controller.openDocument(path(name)), nullptr);
+        EXPECT_FALSE(watchdog.released()) << "the open waited on the FIFO";
+        EXPECT_TRUE(controller.documents().empty());
+        ASSERT_EQ(panels.failures.size(), 1);
+        EXPECT_TRUE(panels.failures[0].startsWith(
+            QStringLiteral("The document \u201c%1\u201d could not be opened.|")
+                .arg(QLatin1String(name))));
+    }
 }
 
 TEST_F(ShowDocumentTest, OnlyTheShowTypeIsWritten)

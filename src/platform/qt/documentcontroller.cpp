@@ -110,7 +110,12 @@ Document *DocumentController::openDocument(const QString &path)
     QFile file(path);
     QString why;
     bool loaded = false;
-    if (!file.open(QIODevice::ReadOnly))
+    const QFileInfo info(path);
+    // Opening a FIFO would wait for a writer with every window frozen, and a device is no file
+    // to read a show from.
+    if (info.exists() && !info.isFile())
+        why = tr("It is not a regular file.");
+    else if (!file.open(QIODevice::ReadOnly))
         why = file.errorString();
     else
         loaded = owned->loadDataRepresentation(file, m_typeName, &why);
