@@ -60,8 +60,13 @@ void SoundHandler::addSong()
         // A file without a sound object is as unusable as one without a length; asked first so
         // that its seconds never reach the total.
         std::optional<QString> length;
-        if (sound)
+        if (sound) {
             length = getSoundLength(path);
+        } else {
+            // Its length cannot be found either. The file is not opened to ask: what no sound can
+            // be made from may be a pipe or a device that never ends.
+            m_services.log->out(QStringLiteral("Error in finding sound file length."));
+        }
         if (!length) {
             m_services.alerts->alert(
                 QStringLiteral("Invalid Sound File"),

@@ -160,6 +160,8 @@ TEST_F(SoundHandlerTest, FileWithALengthButNoSoundIsInvalidAndAddsNoSeconds)
     EXPECT_EQ(handler.returnSoundNames(), list({ "a.wav" }));
     EXPECT_EQ(handler.returnTotalLength(), 30);
     EXPECT_EQ(fakes.alerts.alerts.size(), 1u);
+    EXPECT_EQ(fakes.log.outLines,
+              QStringList({ "In addSong", "Error in finding sound file length." }));
 }
 
 TEST_F(SoundHandlerTest, PlaysThreeSoundsInOrderThenFallsSilent)
