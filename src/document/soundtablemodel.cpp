@@ -128,7 +128,13 @@ bool SoundTableModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
     // in, and Remove Sound takes its selection.
     if (fromThisSoundtrack)
         m_handler->setTableView(this);
-    return m_handler->acceptDrop(target, fromThisSoundtrack);
+    const int32_t dragged = m_handler->returnDraggedRow();
+    if (!m_handler->acceptDrop(target, fromThisSoundtrack))
+        return false;
+    // A row dropped onto itself, or below the last when it is the last, stays where it was.
+    if (dragged != std::min(target, rowCount() - 1))
+        emit soundtrackReordered();
+    return true;
 }
 
 void SoundTableModel::reloadData()
