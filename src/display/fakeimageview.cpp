@@ -91,6 +91,9 @@ void FakeImageView::paintEvent(QPaintEvent *)
     if (m_scaled.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The picture's pixels replace the background, transparency included: a clear part of a
+    // picture shows no colour of the view's own.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
     // The pixels are already at the size drawn, give or take the rounding to whole pixels:
     // placed at their own size they are copied, where stretching them by that fraction of a
     // pixel would resample a screenful at every paint.

@@ -130,8 +130,8 @@ public:
     QTableView *getSoundTableView() const { return soundTableView; }
 
     // Printing (printing.cpp). Prints the current slide at its own size, one pixel to one point,
-    // at the page's 36-point (half-inch) top and left margins; with `showPanels` the print panel
-    // comes first.
+    // at the page's 36-point (half-inch) top and left margins; a slide larger than the printable
+    // area is scaled down to fit it. With `showPanels` the print panel comes first.
     void printShowingPrintPanel(bool showPanels);
     void printDocument();
     void runPageLayout();

@@ -73,6 +73,13 @@ void MyDocument::showSoundPanel()
     soundPanel = panel;
     soundTableView = layout.soundTableView;
     soundHandle->setTableView(table);
+    // The order is saved with the show, and a drop changes it without a command of the
+    // document's; a table left from a soundtrack the document has since replaced changes
+    // nothing of this show.
+    connect(table, &SoundTableModel::soundtrackReordered, this, [this, table] {
+        if (table->handler() == soundHandle.get())
+            setDocumentEdited(true);
+    });
 
     // The buttons of an older panel that is still open act on that panel's table: Remove Sound
     // must remove what is selected where the user pressed it.

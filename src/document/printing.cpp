@@ -71,10 +71,16 @@ void MyDocument::printShowingPrintPanel(bool showPanels)
     // One pixel of the slide is one point, 1/72 inch, whatever the printer's resolution.
     const qreal scale = info.resolution() / 72.0;
     painter.scale(scale, scale);
-    // The view's picture goes straight into the view's rectangle: QWidget::render rounds the
-    // rectangle to whole device pixels first, which puts the slide a point off at low resolutions.
-    painter.drawPixmap(QRectF(QPointF(0, 0), QSizeF(view->size())), view->pixmap(),
-                       QRectF(view->pixmap().rect()));
+    // At one point a pixel a photo runs far off the paper (a 12-megapixel one is some 56 inches
+    // wide): a slide larger than the printable area is scaled down to fit it, proportions kept.
+    // Asked after the print panel, where paper and orientation may have changed.
+    QSizeF size(view->size());
+    const QSizeF printable = info.pageLayout().paintRect(QPageLayout::Point).size();
+    if (size.width() > printable.width() || size.height() > printable.height())
+        size.scale(printable, Qt::KeepAspectRatio);
+    // The view's picture goes straight into that rectangle: QWidget::render rounds the rectangle
+    // to whole device pixels first, which puts the slide a point off at low resolutions.
+    painter.drawPixmap(QRectF(QPointF(0, 0), size), view->pixmap(), QRectF(view->pixmap().rect()));
     painter.end();
 }
 

@@ -124,10 +124,17 @@ bool SoundTableModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
     // last row).
     const int target = parent.isValid() ? parent.row() : row >= 0 ? row : rowCount();
     const bool fromThisSoundtrack = isDragFromThisSoundtrack(data);
-    // The table that took the drop is the one that must show the new order.
+    // Every table shows the new order; the one that took the drop is the one the user works
+    // in, and Remove Sound takes its selection.
     if (fromThisSoundtrack)
         m_handler->setTableView(this);
-    return m_handler->acceptDrop(target, fromThisSoundtrack);
+    const int32_t dragged = m_handler->returnDraggedRow();
+    if (!m_handler->acceptDrop(target, fromThisSoundtrack))
+        return false;
+    // A row dropped onto itself, or below the last when it is the last, stays where it was.
+    if (dragged != std::min(target, rowCount() - 1))
+        emit soundtrackReordered();
+    return true;
 }
 
 void SoundTableModel::reloadData()

@@ -52,6 +52,10 @@ public:
     int numberOfSelectedRows() const override;
     QList<int> selectedRowIndexes() const override;
 
+signals:
+    // A drop swapped two sounds: the soundtrack's order, which the show file keeps, changed.
+    void soundtrackReordered();
+
 private:
     QByteArray dragMarker(int row) const;
     bool isDragFromThisSoundtrack(const QMimeData *data) const;

@@ -60,9 +60,17 @@ void SoundHandler::addSong()
         // A file without a sound object is as unusable as one without a length; asked first so
         // that its seconds never reach the total.
         std::optional<QString> length;
-        if (sound)
+        if (sound) {
             length = getSoundLength(path);
+        } else {
+            // Its length cannot be found either. The file is not opened to ask: what no sound can
+            // be made from may be a pipe or a device that never ends.
+            m_services.log->out(QStringLiteral("Error in finding sound file length."));
+        }
         if (!length) {
+            // The files before this one are in the soundtrack: the tables show them while the
+            // alert waits for the user.
+            reloadTables();
             m_services.alerts->alert(
                 QStringLiteral("Invalid Sound File"),
                 QStringLiteral("The sound file you have selected is invalid."));
@@ -73,8 +81,7 @@ void SoundHandler::addSong()
         soundNames.push_back(createCleanName(path));
         soundsToPlay.push_back(std::move(sound));
     }
-    if (tableV)
-        tableV->reloadData();
+    reloadTables();
 }
 
 void SoundHandler::removeSong()
@@ -112,13 +119,27 @@ void SoundHandler::removeSong()
     // Removing the last sound must not leave the position past the end of the list.
     soundIndex = std::clamp(soundIndex, 0, std::max(0, numSounds() - 1));
 
-    tableV->reloadData();
+    reloadTables();
+}
+
+void SoundHandler::setTableView(TableView *table)
+{
+    tableV = table;
+    if (table && std::find(m_tables.begin(), m_tables.end(), table) == m_tables.end())
+        m_tables.push_back(table);
 }
 
 void SoundHandler::releaseTableView(const TableView *table)
 {
     if (tableV == table)
         tableV = nullptr;
+    m_tables.erase(std::remove(m_tables.begin(), m_tables.end(), table), m_tables.end());
+}
+
+void SoundHandler::reloadTables()
+{
+    for (TableView *table : m_tables)
+        table->reloadData();
 }
 
 QVariant SoundHandler::objectValueForTableColumn(const QString &columnIdentifier, int32_t row) const
@@ -167,8 +188,7 @@ bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
         else if (soundIndex == row)
             soundIndex = draggedRow;
     }
-    if (tableV)
-        tableV->reloadData();
+    reloadTables();
     return true;
 }
 

@@ -56,10 +56,11 @@ public:
     // The sounds that cannot play (see Sound::canPlay), in play order.
     std::vector<const Sound *> unplayableSounds() const;
 
-    // The table that shows the soundtrack, or nullptr. Not owned: whoever sets it clears it
-    // before the table goes.
-    void setTableView(TableView *table) { tableV = table; }
-    // Forgets `table` if it is the one held; for a table on its way out.
+    // The table whose selection Remove Sound takes, or nullptr. It shows the soundtrack, as does
+    // every table set here before it that is still open. Not owned: whoever sets a table
+    // releases it before the table goes.
+    void setTableView(TableView *table);
+    // Forgets `table`, which no longer shows the soundtrack; for a table on its way out.
     void releaseTableView(const TableView *table);
     TableView *tableView() const { return tableV; }
 
@@ -90,6 +91,8 @@ public:
 private:
     // Has the end of `sound`'s playback reported here.
     void listenTo(Sound &sound);
+    // Has every table that shows the soundtrack ask for its rows again.
+    void reloadTables();
     // Plays the first sound from `index` on that can play; the soundtrack falls silent when none
     // is left. The position stays inside the list either way.
     void playFrom(int32_t index);
@@ -104,6 +107,7 @@ private:
     std::vector<QString> soundLengths;
     std::vector<QString> soundNames;
     TableView *tableV = nullptr;
+    std::vector<TableView *> m_tables; // every table that shows the soundtrack, tableV among them
 };
 
 } // namespace lanternreel

@@ -1,12 +1,21 @@
 #include "fakes.h"
 #include "platform/qt/avmedialength.h"
+#include "platform/qt/qtsound.h"
 #include "soundtrack/soundhandler.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+// Failure messages show the text, not its bytes.
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 using namespace lanternreel;
 using namespace lanternreel::testing;
@@ -113,4 +122,44 @@ TEST_F(MediaLengthTest, LongFilesKeepTheirLengthThroughTheHandler)
 
     EXPECT_EQ(handler.getSoundLength(path), QStringLiteral("36:00"));
     EXPECT_EQ(handler.returnTotalLength(), 2160);
+}
+
+// Whatever the reason a chosen file gives no sound, the user gets the alert and standard output
+// the line, and the soundtrack stays as it was. Files that cannot be opened as sounds at all are
+// never read (a pipe would wait for a writer, a device would never end).
+TEST_F(MediaLengthTest, AChosenFileThatIsNoSoundIsReportedBothWays)
+{
+    const QString text = dir.filePath(QStringLiteral("notes.mp3"));
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a sound\n");
+    file.close();
+    const QString folder = dir.filePath(QStringLiteral("folder.wav"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString pipe = dir.filePath(QStringLiteral("pipe.wav"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString device = dir.filePath(QStringLiteral("zero.wav"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+
+    const QString chosen[]
+        = { text, dir.filePath(QStringLiteral("missing.wav")), folder, pipe, device };
+    for (const QString &path : chosen) {
+        SCOPED_TRACE(path.toStdString());
+        FakeServices fakes;
+        QtSoundFactory sounds;
+        Services services = fakes.services();
+        services.mediaLength = &lengths;
+        services.sounds = &sounds;
+        SoundHandler handler(services);
+        fakes.openPanels.soundAnswers.push_back(QStringList { path });
+
+        handler.addSong();
+
+        EXPECT_EQ(fakes.log.outLines,
+                  QStringList({ "In addSong", "Error in finding sound file length." }));
+        ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
+        EXPECT_EQ(fakes.alerts.alerts[0].messageText, QStringLiteral("Invalid Sound File"));
+        EXPECT_EQ(handler.numSounds(), 0);
+        EXPECT_EQ(handler.returnTotalLength(), 0);
+    }
 }

@@ -251,3 +251,35 @@ TEST_F(FakeImageViewTest, GivesUpThePictureItNoLongerShows)
     replaced.reset();
     EXPECT_TRUE(watchReplaced.expired());
 }
+
+// The picture's pixels replace what is beneath them, transparency included: where the picture
+// is clear the view is clear, not the background colour, and nothing is blended.
+TEST_F(FakeImageViewTest, TransparentPartsOfThePictureReplaceTheBackground)
+{
+    const QColor bands[]
+        = { Picture, QColor(0, 0, 0, 0), QColor(255, 0, 0, 128), QColor(0, 255, 0, 64) };
+    // Four upright bands side by side; the picture has the view's proportions and fills 98 %.
+    QImage picture(400, 320, QImage::Format_ARGB32);
+    for (int i = 0; i < 4; ++i) {
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = i * 100; x < (i + 1) * 100; ++x)
+                picture.setPixelColor(x, y, bands[i]);
+    }
+    view.setImage(Slide::fromImage(QStringLiteral("clear.png"), picture));
+
+    QImage image(view.size(), QImage::Format_ARGB32);
+    image.fill(Marker);
+    view.render(&image);
+    EXPECT_EQ(image.pixelColor(495, 200), Background) << "the strip beside the picture";
+    for (int i = 0; i < 4; ++i) {
+        // Each band is 122.5 pixels wide on screen; its middle is well inside.
+        const QColor got = image.pixelColor(qRound(122.5 * i + 61), 200);
+        const QColor &want = bands[i];
+        EXPECT_EQ(got.alpha(), want.alpha()) << "band " << i;
+        if (want.alpha() > 0) {
+            EXPECT_NEAR(got.red(), want.red(), 2) << "band " << i;
+            EXPECT_NEAR(got.green(), want.green(), 2) << "band " << i;
+            EXPECT_NEAR(got.blue(), want.blue(), 2) << "band " << i;
+        }
+    }
+}

@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QMimeData>
 #include <QPushButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Failure messages show the text, not its bytes.
@@ -225,6 +226,101 @@ TEST_F(PanelsTest, DraggingOneRowOntoAnotherSwapsThem)
     // Several rows cannot be dragged.
     selectRows(view, { 0, 2 });
     EXPECT_EQ(dragSelected(document), nullptr);
+}
+
+// Whichever panel, button, command or drop changes the soundtrack, every open table shows it as
+// it now is, and already while an alert about an invalid file waits.
+TEST_F(PanelsTest, EveryOpenTableShowsTheSoundtrackAsItIs)
+{
+    MyDocument *document = openDocument();
+    addSounds(document, { "W.wav", "X.wav" });
+    document->showSoundPanel();
+    QDialog *older = document->getSoundPanel();
+    QTableView *olderView = document->getSoundTableView();
+    document->showSoundPanel();
+    QDialog *newer = document->getSoundPanel();
+    QTableView *newerView = document->getSoundTableView();
+    for (QDialog *panel : { older, newer })
+        panel->resize(420, 400);
+
+    // The rows the view has taken in; the model itself always answers from the soundtrack.
+    auto shown = [](QTableView *view) {
+        QStringList rows;
+        for (int row = 0; row < view->verticalHeader()->count(); ++row)
+            rows.append(view->model()->index(row, 0).data().toString());
+        return rows;
+    };
+    auto expectEveryTableCurrent = [&](const char *when) {
+        EXPECT_EQ(shown(olderView), names(document)) << when << ": the older table";
+        EXPECT_EQ(shown(newerView), names(document)) << when << ": the newer table";
+    };
+    auto click = [](QDialog *panel, const char *button) {
+        panel->findChild<QPushButton *>(QLatin1String(button))->click();
+    };
+    auto chooseSounds = [this](const QStringList &names) {
+        QStringList paths;
+        for (const QString &name : names) {
+            paths.append(QStringLiteral("/music/") + name);
+            if (name != QLatin1String("bad.wav"))
+                fakes.mediaLength.set(paths.back(), 5);
+        }
+        fakes.openPanels.soundAnswers.push_back(paths);
+    };
+    int alertsSeen = 0;
+    fakes.alerts.onAlert = [&] {
+        ++alertsSeen;
+        expectEveryTableCurrent("while the alert is up");
+    };
+
+    const std::pair<const char *, std::function<void()>> steps[] = {
+        { "added through the older panel",
+          [&] {
+              chooseSounds({ "Y.wav" });
+              click(older, "addSoundButton");
+          } },
+        { "added through the newer panel",
+          [&] {
+              chooseSounds({ "Z.wav" });
+              click(newer, "addSoundButton");
+          } },
+        { "removed through the older panel",
+          [&] {
+              selectRows(olderView, { 0 });
+              click(older, "removeSoundButton");
+          } },
+        { "added with the menu command",
+          [&] {
+              chooseSounds({ "V.wav" });
+              document->addSong();
+          } },
+        { "added before an invalid file",
+          [&] {
+              chooseSounds({ "T.wav", "bad.wav", "U.wav" });
+              click(newer, "addSoundButton");
+          } },
+        { "swapped by a drop in the older table",
+          [&] {
+              selectRows(olderView, { 0 });
+              const std::unique_ptr<QMimeData> drag(
+                  olderView->model()->mimeData(olderView->selectionModel()->selectedIndexes()));
+              ASSERT_NE(drag, nullptr);
+              dropAt(olderView, *drag,
+                     olderView->visualRect(olderView->model()->index(2, 0)).center());
+          } },
+        { "removed with the menu command",
+          [&] {
+              selectRows(olderView, { 1 });
+              document->removeSong();
+          } },
+    };
+    QStringList before = names(document);
+    for (const auto &[when, step] : steps) {
+        step();
+        EXPECT_NE(names(document), before) << when << " changed nothing";
+        before = names(document);
+        expectEveryTableCurrent(when);
+    }
+    EXPECT_EQ(alertsSeen, 1);
 }
 
 TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QProcess>
@@ -139,6 +140,49 @@ TEST_P(PrintResolutionTest, TheSlidePrintsAtItsOwnSizeAtTheTopAndLeftMargins)
 
 // 0 leaves the printer's own (high) resolution.
 INSTANTIATE_TEST_SUITE_P(AnyPrinterResolution, PrintResolutionTest, ::testing::Values(0, 96, 300));
+
+// A slide larger than the printable area is scaled down to fit it, proportions kept, from the
+// same top-left margins; a smaller one prints at its own size. The slide's bottom-right corner
+// is marked, so that a slide cut by the page's edges cannot pass for one that fits.
+TEST_F(PrintingTest, ASlideLargerThanThePrintableAreaIsScaledDownToFitIt)
+{
+    const QSize sizes[] = { { 200, 100 }, { 4000, 3000 }, { 600, 2400 }, { 3000, 200 } };
+    for (const QSize &size : sizes) {
+        SCOPED_TRACE(::testing::Message() << size.width() << " x " << size.height());
+        MyDocument *document = openDocument();
+        QPrinter &printer = document->printInfo();
+        printer.setPageMargins(QMarginsF(90, 120, 20, 30), QPageLayout::Point);
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QPainter(&picture).fillRect(QRect(QPoint(size.width() * 9 / 10, size.height() * 9 / 10),
+                                          size),
+                                    Qt::blue);
+        document->getImageHandler()->appendSlide(
+            Slide::fromImage(QStringLiteral("photo.png"), picture));
+
+        document->printShowingPrintPanel(false);
+
+        const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Point).size();
+        QSizeF expected(size);
+        if (expected.width() > printable.width() || expected.height() > printable.height())
+            expected.scale(printable, Qt::KeepAspectRatio);
+        const QList<QImage> printed = pages();
+        ASSERT_EQ(printed.size(), 1);
+        const QRect ink = inkBounds(printed.front());
+        EXPECT_NEAR(ink.left(), 36, 1);
+        EXPECT_NEAR(ink.top(), 36, 1);
+        EXPECT_NEAR(ink.width(), expected.width(), 1.5);
+        EXPECT_NEAR(ink.height(), expected.height(), 1.5);
+        const QColor corner = printed.front().pixelColor(ink.bottomRight() - QPoint(1, 1));
+        EXPECT_GT(corner.blue(), 200);
+        EXPECT_LT(corner.red(), 60);
+
+        controller.closeAll();
+        QFile::remove(pdfPath);
+        for (const QString &name : QDir(folder.path()).entryList({ QStringLiteral("page*") }))
+            QFile::remove(folder.filePath(name));
+    }
+}
 
 TEST_F(PrintingTest, ThePrintedSlideIsTheCurrentOne)
 {

@@ -10,12 +10,17 @@
 #include "soundtrack/soundhandler.h"
 #include "testimagefiles.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QIODevice>
+#include <QMimeData>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -230,33 +235,103 @@ TEST_F(ShowDocumentTest, ClosingAnEditedShowAsksFirst)
     EXPECT_TRUE(controller.documents().empty());
 }
 
+// Whatever changes what the show file holds asks to be saved on closing; what changes nothing
+// of it does not.
 TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
 {
-    const QString file = savedShow("edits.lrshow");
-    auto reopen = [&] {
+    MyDocument *saved = showOfThree();
+    QStringList sounds;
+    for (const char *name : { "one.jpg", "two.jpg", "three.jpg" }) {
+        sounds.append(path(name)); // any file will do as a sound here
+        fakes.mediaLength.set(sounds.back(), 5);
+    }
+    fakes.openPanels.soundAnswers.push_back(sounds);
+    saved->addSong();
+    panels.saveAsAnswer = path("edits.lrshow");
+    ASSERT_TRUE(controller.saveDocumentAs(saved));
+
+    // A drag of one row of the soundtrack table, dropped onto row `onto`, as the window system
+    // hands it to the table.
+    auto dropSoundRow = [](MyDocument *document, int row, int onto) {
+        document->showSoundPanel();
+        QTableView *view = document->getSoundTableView();
+        view->selectRow(row);
+        const std::unique_ptr<QMimeData> drag(
+            view->model()->mimeData(view->selectionModel()->selectedIndexes()));
+        ASSERT_NE(drag, nullptr);
+        const QPoint at = view->visualRect(view->model()->index(onto, 0)).center();
+        QDragEnterEvent enter(at, Qt::MoveAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &enter);
+        QDropEvent drop(at, Qt::MoveAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &drop);
+    };
+    struct Case
+    {
+        const char *what;
+        bool changes;
+        std::function<void(MyDocument *)> act;
+    };
+    const Case cases[] = {
+        { "import pictures", true,
+          [&](MyDocument *document) {
+              fakes.openPanels.imageAnswers.push_back(QStringList { path("two.jpg") });
+              document->selectImages();
+          } },
+        { "drop picture files", true,
+          [&](MyDocument *document) { document->dragOpen({ path("three.jpg") }); } },
+        { "remove the current picture", true,
+          [](MyDocument *document) { document->removeCurrentImage(); } },
+        { "remove every picture", true, [](MyDocument *document) { document->removeAllImages(); } },
+        { "add a sound", true,
+          [&](MyDocument *document) {
+              fakes.openPanels.soundAnswers.push_back(QStringList { path("one.jpg") });
+              document->addSong();
+          } },
+        { "remove a sound", true,
+          [](MyDocument *document) {
+              document->showSoundPanel();
+              document->getSoundTableView()->selectRow(1);
+              document->removeSong();
+          } },
+        { "reorder the sounds in their table", true,
+          [&](MyDocument *document) { dropSoundRow(document, 0, 2); } },
+        { "step through the show", false,
+          [](MyDocument *document) {
+              document->nextImage();
+              document->goToFirstSlide();
+          } },
+        { "cancel an import", false,
+          [&](MyDocument *document) {
+              fakes.openPanels.imageAnswers.push_back(std::nullopt);
+              document->selectImages();
+          } },
+        { "drop a sound's row onto itself", false,
+          [&](MyDocument *document) { dropSoundRow(document, 1, 1); } },
+        // Neither flag is taken from the file: an opened show takes both from the menu.
+        { "switch loop and random", false,
+          [](MyDocument *document) {
+              FakeMenuItem loop(0), random(0);
+              document->loopPlayback(loop);
+              document->randomizeSlides(random);
+          } },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
         controller.setPanels(nullptr);
         controller.closeAll();
         controller.setPanels(&panels);
-        return qobject_cast<MyDocument *>(controller.openDocument(file));
-    };
-    MyDocument *document = reopen();
-    document->removeCurrentImage();
-    EXPECT_TRUE(document->isDocumentEdited());
-    document = reopen();
-    document->removeAllImages();
-    EXPECT_TRUE(document->isDocumentEdited());
-    document = reopen();
-    fakes.mediaLength.set(path("one.jpg"), 5); // any file will do as a sound here
-    fakes.openPanels.soundAnswers.push_back(QStringList { path("one.jpg") });
-    document->addSong();
-    EXPECT_TRUE(document->isDocumentEdited());
-    // A command that changes nothing does not count.
-    document = reopen();
-    document->nextImage();
-    document->goToFirstSlide();
-    fakes.openPanels.imageAnswers.push_back(std::nullopt);
-    document->selectImages();
-    EXPECT_FALSE(document->isDocumentEdited());
+        auto *document = qobject_cast<MyDocument *>(controller.openDocument(path("edits.lrshow")));
+        ASSERT_NE(document, nullptr);
+        ASSERT_EQ(document->getSoundHandler()->numSounds(), 3);
+        ASSERT_FALSE(document->isDocumentEdited());
+
+        c.act(document);
+
+        panels.askedToSave.clear();
+        panels.saveAnswer = DocumentPanels::SaveAnswer::Cancel;
+        EXPECT_EQ(controller.closeDocument(document), !c.changes);
+        EXPECT_EQ(panels.askedToSave, c.changes ? QStringList { "edits" } : QStringList());
+    }
 }
 
 namespace {
