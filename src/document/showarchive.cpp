@@ -1,6 +1,7 @@
 #include "showarchive.h"
 
 #include "document/model.h"
+#include "platform/medialength.h"
 #include "platform/sounds.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
@@ -8,7 +9,10 @@
 
 #include <QCborStreamReader>
 #include <QCborStreamWriter>
+#include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <limits>
 #include <optional>
@@ -178,6 +182,9 @@ public:
         m_limit = device.isSequential() ? std::numeric_limits<int32_t>::max()
                                         : std::max<qint64>(0, device.size() - device.pos());
         m_size = device.isSequential() ? 0 : m_limit;
+        if (const auto *file = qobject_cast<const QFileDevice *>(&device);
+            file && !file->fileName().isEmpty())
+            m_folder = QFileInfo(file->fileName()).absolutePath();
     }
 
     std::unique_ptr<Model> read()
@@ -557,13 +564,41 @@ private:
             damaged(QStringLiteral("a sound has no file"));
             return nullptr;
         }
-        // By reference: the file is the sound. One that is gone keeps its place in the list.
+        // By reference: the file is the sound. One that is gone, or is no sound, keeps its place
+        // in the list and is named to the user.
+        const QString file = soundFile(path);
         std::unique_ptr<Sound> sound;
-        if (m_services.sounds && QFileInfo(path).isFile())
-            sound = m_services.sounds->makeSound(path);
+        if (m_services.sounds && isSound(file))
+            sound = m_services.sounds->makeSound(file);
         if (!sound)
-            sound = std::make_unique<UnplayableSound>(path);
+            sound = std::make_unique<UnplayableSound>(file.isEmpty() ? path : file);
         return sound;
+    }
+
+    // A relative path is taken from the show file's folder, never from wherever the program
+    // happens to run; without a folder it names no file.
+    QString soundFile(const QString &path) const
+    {
+        if (QDir::isAbsolutePath(path))
+            return path;
+        if (m_folder.isEmpty())
+            return QString();
+        return QDir::cleanPath(m_folder + QLatin1Char('/') + path);
+    }
+
+    // What adding a sound asks of its file: that it plays for some time. Any readable file would
+    // otherwise pass, and the soundtrack would go silent on it without a word.
+    bool isSound(const QString &file)
+    {
+        if (file.isEmpty() || !m_services.mediaLength || !QFileInfo(file).isFile())
+            return false;
+        const auto known = m_soundFiles.constFind(file);
+        if (known != m_soundFiles.constEnd())
+            return *known;
+        const MediaDuration length = m_services.mediaLength->lengthOf(file);
+        const bool playable = length.duration > 0 && length.timeScale > 0;
+        m_soundFiles.insert(file, playable);
+        return playable;
     }
 
     QCborStreamReader m_reader;
@@ -571,6 +606,8 @@ private:
     qint64 m_limit = 0;
     qint64 m_size = 0; // of the file, when known
     int32_t m_version = 0;
+    QString m_folder; // of the file being read, when it is one
+    QHash<QString, bool> m_soundFiles; // each file asked about once, however often it is named
 };
 
 } // namespace
