@@ -3,6 +3,7 @@
 #include "document/model.h"
 #include "platform/medialength.h"
 #include "platform/sounds.h"
+#include "slides/imagecodec.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
 #include "soundtrack/unplayablesound.h"
@@ -254,7 +255,8 @@ private:
         return m_reader.leaveContainer() || streamFailed();
     }
 
-    // Strings may come in chunks; each is measured before it is read.
+    // Strings may come in chunks; each is measured before it is read. None may be larger than
+    // the largest picture file the program reads, however large the show file.
     template<typename Container, typename ReadChunk>
     bool readChunks(Container &out, ReadChunk readChunk)
     {
@@ -266,6 +268,8 @@ private:
                 total += chunk;
                 if (total > m_limit)
                     return damaged(QStringLiteral("a length runs past its end"));
+                if (total > MaxFileBytes)
+                    return damaged(QStringLiteral("a value in it is too large"));
             }
             const auto result = readChunk();
             if (result.status == QCborStreamReader::EndOfString)

@@ -738,10 +738,10 @@ QByteArray showOf(const QList<QByteArray> &imageLists, const QList<QByteArray> &
 
 } // namespace
 
-TEST_F(ShowFileTest, ACountTheRestOfTheFileCannotHoldIsRefusedBeforeItIsRead)
+TEST_F(ShowFileTest, AClaimTheProgramCannotHoldIsRefusedBeforeItIsRead)
 {
     // Millions of empty elements, a byte each: a few megabytes that describe millions of
-    // pictures or sounds.
+    // pictures or sounds; and one picture larger than any the program can show.
     constexpr quint32 Many = 4'000'000;
     const QByteArray none = arrayHead(0);
     const QByteArray pictures = cborText("compressedImages");
@@ -756,8 +756,12 @@ TEST_F(ShowFileTest, ACountTheRestOfTheFileCannotHoldIsRefusedBeforeItIsRead)
     {
         const char *what;
         QByteArray bytes;
+        qint64 zerosAfter = 0; // a sparse tail, so that what the file claims is all there
     };
+    QByteArray huge = showOf({}, {}).left(showOf({}, {}).indexOf(cborText("soundHandle")));
+    huge += pictures + arrayHead(1) + QByteArray("\x5a\x25\x80\x00\x00", 5);
     const std::vector<Case> cases {
+        { "one picture of 600 MB in a file that long", huge, qint64(600) << 20 },
         { "empty pictures with names",
           showOf({ pictures + list(Many, '\x40'), names + list(Many, '\xf6'), random + none },
                  noSounds) },
@@ -785,6 +789,9 @@ TEST_F(ShowFileTest, ACountTheRestOfTheFileCannotHoldIsRefusedBeforeItIsRead)
         SCOPED_TRACE(c.what);
         const QString path = dir.filePath(QStringLiteral("claims.lrshow"));
         writeFile(path, c.bytes);
+        if (c.zerosAfter > 0) {
+            ASSERT_TRUE(QFile::resize(path, c.bytes.size() + c.zerosAfter));
+        }
         CountingFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         QString why;
