@@ -1,4 +1,5 @@
 // Writes the fuzzer's seed corpus: small show files, whole and broken, made by the real writer.
+// version1.lrshow, from the writer of format version 1, is kept as it is.
 //   make_fuzz_seeds FOLDER
 
 #include "document/model.h"
@@ -71,6 +72,17 @@ int main(int argc, char **argv)
     const QByteArray whole = written(full);
     save("two-slides-two-sounds.lrshow", whole);
     save("truncated.lrshow", whole.left(whole.size() / 2));
+
+    // A third slide, random on and off again, and the first slide removed: the random order
+    // written holds only the two left, by their positions.
+    images.appendSlide(
+        Slide::fromEncoded(QStringLiteral("green.jpg"), encodeJpeg(tinyPicture(Qt::green))));
+    images.setRandom(true);
+    images.setRandom(false);
+    images.setIndex(0);
+    images.removeCurrentImage();
+    images.compressImages();
+    save("random-off-one-removed.lrshow", written(full));
 
     images.restoreArchived(images.storedImages(), { QStringLiteral("red.jpg") }, {});
     save("names-short.lrshow", written(full));

@@ -2,10 +2,12 @@
 
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lanternreel {
@@ -17,24 +19,64 @@ constexpr int ConnectTimeoutMs = 2000;
 constexpr int BusyRetryMs = 100;
 // A request is a list of paths; anything this large is not one.
 constexpr qint64 MaxRequestBytes = 8 * 1024 * 1024;
+// The least a path takes in a request: its length field.
+constexpr qint64 MinPathBytes = 4;
+
+// A folder, itself and not a link to one, that belongs to this user and lets no one else in:
+// nobody else can then put a socket there.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat status = {};
+    if (path.isEmpty() || lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return false;
+    return S_ISDIR(status.st_mode) && status.st_uid == getuid() && (status.st_mode & 077) == 0;
+}
+
+// The user's runtime folder, or else a folder of the user's own in the temporary folder, made
+// when missing; nothing when neither can be trusted (someone else made it first, say).
+QString doorFolder()
+{
+    const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
+        return runtime;
+    const QString own = QStringLiteral("%1/lanternreel-%2").arg(QDir::tempPath()).arg(getuid());
+    mkdir(QFile::encodeName(own).constData(), 0700); // there already, or checked below anyway
+    return isPrivateFolder(own) ? own : QString();
+}
+
+// Whether the other end of `socket` runs as this user; asked of the kernel, not of the peer.
+bool peerIsThisUser(const QLocalSocket &socket)
+{
+    ucred credentials = {};
+    socklen_t size = sizeof credentials;
+    return getsockopt(int(socket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &credentials, &size)
+        == 0
+        && size == sizeof credentials && credentials.uid == getuid();
+}
 
 } // namespace
 
 QString InstanceDoor::serverName()
 {
-    // The runtime folder belongs to the user alone (Qt makes it 0700 when it has to create it).
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = doorFolder();
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        return QString();
     return QStringLiteral("%1/lanternreel-%2.door").arg(folder).arg(getuid());
 }
 
 std::optional<int> InstanceDoor::knock(const QString &name, const QStringList &paths)
 {
+    if (name.isEmpty())
+        return std::nullopt;
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(ConnectTimeoutMs))
         return std::nullopt;
+    // The paths say what the user is opening; only this user's own program may have them.
+    if (!peerIsThisUser(socket)) {
+        socket.abort();
+        return std::nullopt;
+    }
     {
         QDataStream out(&socket);
         out << Greeting << paths;
@@ -74,6 +116,8 @@ InstanceDoor::~InstanceDoor()
 
 bool InstanceDoor::open()
 {
+    if (m_name.isEmpty())
+        return false;
     if (m_server.listen(m_name))
         return true;
     // Either a program listens there, or a crashed one left its socket behind.
@@ -108,14 +152,24 @@ void InstanceDoor::onReadyRead(QLocalSocket *socket)
     QDataStream in(socket);
     in.startTransaction();
     QString greeting;
-    QStringList paths;
-    in >> greeting >> paths;
-    if (!in.commitTransaction())
-        return; // the rest is still on its way
-    if (greeting != Greeting) {
+    in >> greeting;
+    // The list is read path by path: QDataStream would reserve room for whatever count the
+    // sender claims before a single path has arrived.
+    quint32 count = 0;
+    in >> count;
+    if (in.status() == QDataStream::Ok
+        && (greeting != Greeting || count > quint64(MaxRequestBytes / MinPathBytes))) {
         socket->abort();
         return;
     }
+    QStringList paths;
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        QString path;
+        in >> path;
+        paths.append(path);
+    }
+    if (!in.commitTransaction())
+        return; // the rest is still on its way
     socket->setProperty("lanternreelRequestRead", true);
     m_queue.push_back({socket, paths});
     // Served from the event loop rather than inside this socket's signal: the import runs

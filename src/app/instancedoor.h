@@ -23,10 +23,12 @@ public:
     // Answers a request's paths with the reply to send back (0 success, 2 failure).
     using Handler = std::function<int(const QStringList &paths)>;
 
-    // The socket of this user's running program.
+    // The socket of this user's running program, in a folder that belongs to the user alone;
+    // empty when there is no such folder, and the program then runs without a door.
     static QString serverName();
     // Gives `paths` to the program listening at `name` and waits, however long its import and
-    // alerts take, for its reply. Nothing when no program listens there.
+    // alerts take, for its reply. Nothing when no program listens there, or when the one that
+    // listens runs as another user: it is told nothing.
     static std::optional<int> knock(const QString &name, const QStringList &paths);
 
     InstanceDoor(QString name, Handler handler, QObject *parent = nullptr);

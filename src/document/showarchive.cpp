@@ -1,16 +1,22 @@
 #include "showarchive.h"
 
 #include "document/model.h"
+#include "platform/medialength.h"
 #include "platform/sounds.h"
+#include "slides/imagecodec.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
 #include "soundtrack/unplayablesound.h"
 
 #include <QCborStreamReader>
 #include <QCborStreamWriter>
+#include <QDir>
+#include <QFileDevice>
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <limits>
+#include <optional>
 
 namespace lanternreel {
 
@@ -104,17 +110,9 @@ private:
             text(name);
         m_writer.endArray();
         key("random");
-        m_writer.startArray(handler.randomSlides().size());
-        for (const SlidePtr &slide : handler.randomSlides()) {
-            if (m_checked.failed())
-                return;
-            startObject("Picture", 2);
-            key("name");
-            text(slide->hasName() ? slide->name() : QString());
-            key("data");
-            m_writer.append(slide->encoded());
-            m_writer.endMap();
-        }
+        m_writer.startArray(handler.storedRandomOrder().size());
+        for (int32_t position : handler.storedRandomOrder())
+            m_writer.append(quint64(position));
         m_writer.endArray();
         m_writer.endMap();
     }
@@ -154,6 +152,25 @@ private:
 
 const QString NotAShow = QStringLiteral("It is not a Lanternreel show.");
 
+// The least one element of a list takes in a file, so that a count can be checked against what
+// the rest of the file can hold before anything is made for it.
+// A stored picture is a JPEG that decodes: its start and end markers, a quantisation table (69
+// bytes), a frame header (13) and a scan header (10), in a byte string whose head takes 2 more.
+constexpr qint64 MinStoredJpegBytes = 96;
+constexpr qint64 MinPictureBytes = MinStoredJpegBytes + 2;
+// A sound: its map, "class": "Sound" and a "path" of at least one character.
+constexpr qint64 MinSoundBytes = 20;
+// A text, a null or a small integer.
+constexpr qint64 MinValueBytes = 1;
+
+// Lists of one object that hold one element per row and must agree in length: the stored
+// pictures and their names; the sounds, their lengths and their names.
+struct Rows
+{
+    std::optional<quint64> count; // once one of the lists has been read
+    qint64 unreadBytes = 0; // the least one row takes in the lists not read yet
+};
+
 class ShowReader
 {
 public:
@@ -166,6 +183,9 @@ public:
         m_limit = device.isSequential() ? std::numeric_limits<int32_t>::max()
                                         : std::max<qint64>(0, device.size() - device.pos());
         m_size = device.isSequential() ? 0 : m_limit;
+        if (const auto *file = qobject_cast<const QFileDevice *>(&device);
+            file && !file->fileName().isEmpty())
+            m_folder = QFileInfo(file->fileName()).absolutePath();
     }
 
     std::unique_ptr<Model> read()
@@ -187,6 +207,7 @@ public:
             return failed(QStringLiteral("It was saved by a newer version of Lanternreel."));
         if (version < 1)
             return failed(QStringLiteral("Its format version is not one Lanternreel knows."));
+        m_version = version;
         if (!m_reader.hasNext())
             return failed(QStringLiteral("It holds no show."));
         std::unique_ptr<Model> model = readModel();
@@ -234,7 +255,8 @@ private:
         return m_reader.leaveContainer() || streamFailed();
     }
 
-    // Strings may come in chunks; each is measured before it is read.
+    // Strings may come in chunks; each is measured before it is read. None may be larger than
+    // the largest picture file the program reads, however large the show file.
     template<typename Container, typename ReadChunk>
     bool readChunks(Container &out, ReadChunk readChunk)
     {
@@ -246,6 +268,8 @@ private:
                 total += chunk;
                 if (total > m_limit)
                     return damaged(QStringLiteral("a length runs past its end"));
+                if (total > MaxFileBytes)
+                    return damaged(QStringLiteral("a value in it is too large"));
             }
             const auto result = readChunk();
             if (result.status == QCborStreamReader::EndOfString)
@@ -299,11 +323,13 @@ private:
         return m_reader.next() || streamFailed();
     }
 
+    qint64 remaining() const { return std::max<qint64>(0, m_limit - m_reader.currentOffset()); }
+
     template<typename ReadElement> bool readArray(const QString &what, ReadElement readElement)
     {
         if (!m_reader.isArray())
             return damaged(what + QStringLiteral(" is not a list"));
-        if (m_reader.isLengthKnown() && m_reader.length() > quint64(m_limit))
+        if (m_reader.isLengthKnown() && m_reader.length() > quint64(remaining()))
             return damaged(QStringLiteral("a length runs past its end"));
         if (!enter())
             return false;
@@ -312,6 +338,53 @@ private:
                 return false;
         }
         return leave();
+    }
+
+    // Whether `count` rows can be: no more than the lists read already hold, or, before any
+    // has been read, no more than the rest of the file can hold at `bytesPerRow` each.
+    bool roomFor(quint64 count, const Rows &rows, qint64 bytesPerRow, const QString &what)
+    {
+        if (rows.count) {
+            if (count > *rows.count)
+                return damaged(what + QStringLiteral(" holds more than its lists beside it"));
+            return true;
+        }
+        if (bytesPerRow > 0 && count > quint64(remaining() / bytesPerRow))
+            return damaged(what + QStringLiteral(" claims more than the file holds"));
+        return true;
+    }
+
+    // One list of `rows`, each element at least `elementBytes` long. A list that is `partOfRows`
+    // holds exactly one element per row; one that is not (a random order) at most one. Every
+    // count, the one declared as well as the one reached while reading, is checked before the
+    // next element is read, so a lie costs nothing.
+    template<typename ReadElement>
+    bool readRowList(const QString &what, Rows &rows, qint64 elementBytes, bool partOfRows,
+                     ReadElement readElement)
+    {
+        if (!m_reader.isArray())
+            return damaged(what + QStringLiteral(" is not a list"));
+        // What each row still needs in the lists that come later.
+        const qint64 later = partOfRows ? rows.unreadBytes - elementBytes : rows.unreadBytes;
+        if (m_reader.isLengthKnown()
+            && !roomFor(m_reader.length(), rows, elementBytes + later, what))
+            return false;
+        if (!enter())
+            return false;
+        quint64 read = 0;
+        while (m_reader.hasNext()) {
+            if (!roomFor(++read, rows, later, what) || !readElement())
+                return false;
+        }
+        if (!leave())
+            return false;
+        if (partOfRows) {
+            if (rows.count && *rows.count != read)
+                return damaged(what + QStringLiteral(" holds fewer than its lists beside it"));
+            rows.count = read;
+            rows.unreadBytes -= elementBytes;
+        }
+        return true;
     }
 
     // An object: a map with its class name and exactly the given keys, in any order, each once.
@@ -381,38 +454,62 @@ private:
     {
         std::vector<QByteArray> jpegs;
         std::vector<QString> names;
-        std::vector<SlidePtr> random;
-        const bool read = readObject("ImageHandler", { "compressedImages", "names", "random" },
-                                     [&](const QString &key) {
-                                         if (key == QLatin1String("compressedImages")) {
-                                             return readArray(key, [&] {
-                                                 jpegs.emplace_back();
-                                                 return readBytes(jpegs.back());
-                                             });
-                                         }
-                                         if (key == QLatin1String("names")) {
-                                             return readArray(key, [&] {
-                                                 names.emplace_back();
-                                                 return readTextOrNull(names.back());
-                                             });
-                                         }
-                                         return readArray(key, [&] {
-                                             SlidePtr picture = readPicture();
-                                             random.push_back(picture);
-                                             return picture != nullptr;
-                                         });
-                                     });
+        std::vector<int32_t> random;
+        Rows rows { std::nullopt, MinPictureBytes + MinValueBytes };
+        const bool read = readObject(
+            "ImageHandler", { "compressedImages", "names", "random" }, [&](const QString &key) {
+                if (key == QLatin1String("compressedImages")) {
+                    return readRowList(key, rows, MinPictureBytes, true, [&] {
+                        jpegs.emplace_back();
+                        return readStoredPicture(jpegs.back());
+                    });
+                }
+                if (key == QLatin1String("names")) {
+                    return readRowList(key, rows, MinValueBytes, true, [&] {
+                        names.emplace_back();
+                        return readTextOrNull(names.back());
+                    });
+                }
+                if (m_version == 1) {
+                    // Its pictures a second time, or ones since removed: checked, not kept.
+                    return readArray(key, [&] { return readPicture(); });
+                }
+                return readRowList(key, rows, MinValueBytes, false, [&] {
+                    random.emplace_back();
+                    if (!readInt32(random.back(), key))
+                        return false;
+                    return random.back() >= 0
+                        || damaged(QStringLiteral("a position in its random order is negative"));
+                });
+            });
         if (!read)
             return nullptr;
         if (names.size() != jpegs.size())
             return failed(QStringLiteral("It is damaged: its pictures and their names differ in "
                                          "number."));
+        std::vector<bool> taken(jpegs.size(), false);
+        for (int32_t position : random) {
+            if (static_cast<size_t>(position) >= taken.size()
+                || taken[static_cast<size_t>(position)])
+                return failed(QStringLiteral("It is damaged: its random order does not match its "
+                                             "pictures."));
+            taken[static_cast<size_t>(position)] = true;
+        }
         auto handler = std::make_shared<ImageHandler>(m_services);
         handler->restoreArchived(std::move(jpegs), std::move(names), std::move(random));
         return handler;
     }
 
-    SlidePtr readPicture()
+    bool readStoredPicture(QByteArray &out)
+    {
+        if (!readBytes(out))
+            return false;
+        if (out.size() < MinStoredJpegBytes)
+            return damaged(QStringLiteral("a stored picture is too short to be one"));
+        return true;
+    }
+
+    bool readPicture()
     {
         QString name;
         QByteArray data;
@@ -420,11 +517,10 @@ private:
             return key == QLatin1String("name") ? readTextOrNull(name) : readBytes(data);
         });
         if (!read)
-            return nullptr;
-        SlidePtr slide = Slide::fromEncoded(name, data);
-        if (!slide)
-            damaged(QStringLiteral("a picture of its random order is not a picture"));
-        return slide;
+            return false;
+        if (!Slide::fromEncoded(name, data))
+            return damaged(QStringLiteral("a picture of its random order is not a picture"));
+        return true;
     }
 
     std::shared_ptr<SoundHandler> readSoundHandler()
@@ -434,19 +530,20 @@ private:
         std::vector<QString> names;
         int32_t index = 0;
         int32_t total = 0;
+        Rows rows { std::nullopt, MinSoundBytes + 2 * MinValueBytes };
         const bool read = readObject(
             "SoundHandler",
             { "soundsToPlay", "soundLengths", "soundNames", "soundIndex", "totalLength" },
             [&](const QString &key) {
                 if (key == QLatin1String("soundsToPlay")) {
-                    return readArray(key, [&] {
+                    return readRowList(key, rows, MinSoundBytes, true, [&] {
                         sounds.push_back(readSound());
                         return sounds.back() != nullptr;
                     });
                 }
                 if (key == QLatin1String("soundLengths") || key == QLatin1String("soundNames")) {
                     auto &list = key == QLatin1String("soundNames") ? names : lengths;
-                    return readArray(key, [&] {
+                    return readRowList(key, rows, MinValueBytes, true, [&] {
                         list.emplace_back();
                         return readText(list.back());
                     });
@@ -471,19 +568,50 @@ private:
             damaged(QStringLiteral("a sound has no file"));
             return nullptr;
         }
-        // By reference: the file is the sound. One that is gone keeps its place in the list.
+        // By reference: the file is the sound. One that is gone, or is no sound, keeps its place
+        // in the list and is named to the user.
+        const QString file = soundFile(path);
         std::unique_ptr<Sound> sound;
-        if (m_services.sounds && QFileInfo(path).isFile())
-            sound = m_services.sounds->makeSound(path);
+        if (m_services.sounds && isSound(file))
+            sound = m_services.sounds->makeSound(file);
         if (!sound)
-            sound = std::make_unique<UnplayableSound>(path);
+            sound = std::make_unique<UnplayableSound>(file.isEmpty() ? path : file);
         return sound;
+    }
+
+    // A relative path is taken from the show file's folder, never from wherever the program
+    // happens to run; without a folder it names no file.
+    QString soundFile(const QString &path) const
+    {
+        if (QDir::isAbsolutePath(path))
+            return path;
+        if (m_folder.isEmpty())
+            return QString();
+        return QDir::cleanPath(m_folder + QLatin1Char('/') + path);
+    }
+
+    // What adding a sound asks of its file: that it plays for some time. Any readable file would
+    // otherwise pass, and the soundtrack would go silent on it without a word.
+    bool isSound(const QString &file)
+    {
+        if (file.isEmpty() || !m_services.mediaLength || !QFileInfo(file).isFile())
+            return false;
+        const auto known = m_soundFiles.constFind(file);
+        if (known != m_soundFiles.constEnd())
+            return *known;
+        const MediaDuration length = m_services.mediaLength->lengthOf(file);
+        const bool playable = length.duration > 0 && length.timeScale > 0;
+        m_soundFiles.insert(file, playable);
+        return playable;
     }
 
     QCborStreamReader m_reader;
     const Services &m_services;
     qint64 m_limit = 0;
     qint64 m_size = 0; // of the file, when known
+    int32_t m_version = 0;
+    QString m_folder; // of the file being read, when it is one
+    QHash<QString, bool> m_soundFiles; // each file asked about once, however often it is named
 };
 
 } // namespace

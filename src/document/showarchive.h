@@ -14,14 +14,18 @@ class Model;
 // root object. Every object is a CBOR map with its class name under "class" and its values
 // under their keys, written in this order:
 //   Model         imageHandle (ImageHandler), soundHandle (SoundHandler)
-//   ImageHandler  compressedImages (byte strings), names (text or null), random (Pictures)
-//   Picture       name (text or null), data (the picture file's bytes)
+//   ImageHandler  compressedImages (byte strings), names (text or null), random (unsigned
+//                 integers: positions in compressedImages, each at most once)
 //   SoundHandler  soundsToPlay (Sounds), soundLengths (text), soundNames (text),
 //                 soundIndex (integer), totalLength (integer, seconds)
-//   Sound         path (text: the sound is kept by reference to its file)
+//   Sound         path (text: the sound is kept by reference to its file; a relative path is
+//                 taken from the show file's folder)
+// Version 1 held the random order as Pictures (name: text or null, data: the picture file's
+// bytes), which stored each picture a second time and kept removed ones; it is still read, but
+// its random order is not kept.
 inline constexpr char ShowMagic[] = "LRSHOW";
 // Raised whenever the layout changes; a reader reads every version up to its own.
-inline constexpr int ShowFormatVersion = 1;
+inline constexpr int ShowFormatVersion = 2;
 inline constexpr char ShowTypeName[] = "Lanternreel Show";
 inline constexpr char ShowFileExtension[] = "lrshow";
 
@@ -31,11 +35,13 @@ inline constexpr char ShowFileExtension[] = "lrshow";
 bool writeShow(QIODevice &device, const Model &model);
 
 // Reads a show file from `device` and checks all of it: the structure, every type, the lengths
-// of the parallel lists, the soundtrack's position and total, and that no length claims more
-// bytes than the file holds. The sounds are made by reference through `services`; a sound
-// whose file is gone is kept, as one that cannot play. The pictures of the stored form are not
-// decoded here (ImageHandler::decompressImages does that). nullptr, with `why` saying what is
-// wrong, when the bytes are not a show this program reads.
+// of the parallel lists, the soundtrack's position and total, and that no length or count
+// claims more than the rest of the file can hold, before anything is made for it. The sounds
+// are made by reference through `services`, relative paths from the folder of the file that
+// `device` reads (a device that is no file has none); a sound whose file is gone or is not a
+// sound is kept, as one that cannot play. The pictures of the stored form are not decoded here
+// (ImageHandler::decompressImages does that). nullptr, with `why` saying what is wrong, when
+// the bytes are not a show this program reads.
 std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QString *why);
 
 } // namespace lanternreel

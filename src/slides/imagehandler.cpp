@@ -15,7 +15,9 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <deque>
 #include <functional>
+#include <unordered_map>
 
 namespace lanternreel {
 
@@ -208,6 +210,22 @@ bool ImageHandler::compressImages()
     names.reserve(imagesToDisplay.size());
     for (const SlidePtr &slide : imagesToDisplay)
         names.push_back(slide->name());
+
+    // While random is off the random order keeps slides the user has since removed; only the
+    // ones still shown may be written, and each as a reference to its stored picture. A slide
+    // held twice in the slide list takes its positions in turn.
+    std::unordered_map<const Slide *, std::deque<int32_t>> positions;
+    for (size_t i = 0; i < imagesToDisplay.size(); ++i)
+        positions[imagesToDisplay[i].get()].push_back(static_cast<int32_t>(i));
+    randomPositions.clear();
+    for (const SlidePtr &slide : randomOrder) {
+        const auto found = positions.find(slide.get());
+        if (found == positions.end() || found->second.empty())
+            continue;
+        randomPositions.push_back(found->second.front());
+        found->second.pop_front();
+    }
+
     return std::none_of(compressedImages.begin(), compressedImages.end(),
                         [](const QByteArray &jpeg) { return jpeg.isEmpty(); });
 }
@@ -216,6 +234,13 @@ bool ImageHandler::decompressImages()
 {
     if (compressedImages.size() != names.size())
         return false;
+    std::vector<bool> taken(compressedImages.size(), false);
+    for (int32_t position : randomPositions) {
+        if (position < 0 || static_cast<size_t>(position) >= taken.size()
+            || taken[static_cast<size_t>(position)])
+            return false;
+        taken[static_cast<size_t>(position)] = true;
+    }
     // Each picture is decoded in full once (at the smallest DCT scale), so a damaged file is
     // refused now, not shown half grey later; the checks run side by side on the pool.
     std::vector<SlidePtr> rebuilt
@@ -225,16 +250,21 @@ bool ImageHandler::decompressImages()
     if (std::find(rebuilt.begin(), rebuilt.end(), nullptr) != rebuilt.end())
         return false;
     imagesToDisplay = std::move(rebuilt);
+    randomOrder.clear();
+    randomOrder.reserve(randomPositions.size());
+    for (int32_t position : randomPositions)
+        randomOrder.push_back(imagesToDisplay[static_cast<size_t>(position)]);
     compressedImages.clear();
+    randomPositions.clear();
     return true;
 }
 
 void ImageHandler::restoreArchived(std::vector<QByteArray> images, std::vector<QString> imageNames,
-                                   std::vector<SlidePtr> random)
+                                   std::vector<int32_t> randomOrderPositions)
 {
     compressedImages = std::move(images);
     names = std::move(imageNames);
-    randomOrder = std::move(random);
+    randomPositions = std::move(randomOrderPositions);
 }
 
 namespace {

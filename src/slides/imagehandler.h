@@ -53,18 +53,23 @@ public:
 
     // The stored form written to a show file: one JPEG file per slide, in display order, with
     // the slides' names beside them.
-    // Fills both lists afresh from the slide list (see storedJpegs for what is encoded). False
-    // when a slide could not be encoded: a file written from these lists would not open again.
+    // Fills both lists afresh from the slide list (see storedJpegs for what is encoded), and the
+    // stored random order: the position among the stored pictures of each slide of the random
+    // order that is still in the show, so that a removed slide never reaches the file and no
+    // picture is stored twice. False when a slide could not be encoded: a file written from
+    // these lists would not open again.
     bool compressImages();
-    // Rebuilds the slide list from the stored form and empties the stored images (the names
-    // stay). False, with nothing changed, when the two lists differ in length or a stored
-    // picture is not a JPEG that decodes.
+    // Rebuilds the slide list from the stored form, and the random order from its stored
+    // positions, and empties the stored images (the names stay). False, with nothing changed,
+    // when the two lists differ in length, a stored position is not one of a stored picture, or
+    // a stored picture is not a JPEG that decodes.
     bool decompressImages();
     const std::vector<QByteArray> &storedImages() const { return compressedImages; }
     const std::vector<QString> &storedNames() const { return names; }
-    // What a show file holds: the stored form and the random order as it was written.
+    const std::vector<int32_t> &storedRandomOrder() const { return randomPositions; }
+    // What a show file holds: the stored form, with the random order as positions in it.
     void restoreArchived(std::vector<QByteArray> images, std::vector<QString> imageNames,
-                         std::vector<SlidePtr> random);
+                         std::vector<int32_t> randomOrderPositions);
 
     // Import. Each asks for files and folders (in the open panel) or takes the given paths,
     // appends every picture loaded to the end of the slide list, and answers the first slide
@@ -112,6 +117,7 @@ private:
     std::vector<QByteArray> compressedImages;
     std::vector<SlidePtr> randomOrder;
     std::vector<QString> names;
+    std::vector<int32_t> randomPositions; // the stored form of randomOrder
 };
 
 } // namespace lanternreel

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace lanternreel;
 using namespace lanternreel::testing;
@@ -162,31 +163,202 @@ TEST_F(ShowFileTest, AnEmptyShowRoundTrips)
     EXPECT_EQ(back->getSoundHandler()->returnTotalLength(), 0);
 }
 
-TEST_F(ShowFileTest, TheRandomOrderIsKeptAsPicturesAndTheStoredFormInDisplayOrder)
-{
-    Model model(fakes.services());
-    ImageHandler &images = *model.getImageHandler();
-    for (const char *name : { "1.png", "2.png", "3.png", "4.png", "5.png" })
-        images.appendSlide(makeSlide(QLatin1String(name)));
-    images.setRandom(true);
-    QStringList randomNames;
-    for (const SlidePtr &slide : images.randomSlides())
-        randomNames.append(slide->name());
+namespace {
 
-    auto back = reopened(model);
-    ASSERT_NE(back, nullptr);
-    const ImageHandler &loaded = *back->getImageHandler();
-    EXPECT_FALSE(loaded.isRandom()); // the flags are not in the file
-    QStringList displayNames;
-    for (const SlidePtr &slide : loaded.slides())
-        displayNames.append(slide->name());
-    EXPECT_EQ(displayNames, QStringList({ "1.png", "2.png", "3.png", "4.png", "5.png" }));
-    QStringList loadedRandom;
-    for (const SlidePtr &slide : loaded.randomSlides()) {
-        loadedRandom.append(slide->name());
-        EXPECT_EQ(slide->size(), QSize(40, 30));
+// A photo as cameras write them: a JPEG carrying `comment` (a serial number, say) in a segment
+// of its own.
+QByteArray photoWithComment(const QImage &image, const QByteArray &comment)
+{
+    QByteArray jpeg = jpegBytes(image);
+    const int length = int(comment.size()) + 2;
+    jpeg.insert(2, QByteArray("\xff\xfe", 2) + char(length >> 8) + char(length & 0xff) + comment);
+    return jpeg;
+}
+
+qsizetype occurrences(const QByteArray &haystack, const QByteArray &needle)
+{
+    qsizetype count = 0;
+    for (qsizetype at = haystack.indexOf(needle); at >= 0; at = haystack.indexOf(needle, at + 1))
+        ++count;
+    return count;
+}
+
+QStringList namesOf(const std::vector<SlidePtr> &slides)
+{
+    QStringList names;
+    for (const SlidePtr &slide : slides)
+        names.append(slide->name());
+    return names;
+}
+
+// Makes the slide named `name` the one shown, in the order in use.
+void show(ImageHandler &images, const QString &name)
+{
+    const auto &order = images.isRandom() ? images.randomSlides() : images.slides();
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (order[i]->name() == name)
+            images.setIndex(int32_t(i));
     }
-    EXPECT_EQ(loadedRandom, randomNames);
+}
+
+} // namespace
+
+TEST_F(ShowFileTest, ASavedShowHoldsEachPictureOnceAndNoneThatWasRemoved)
+{
+    const QByteArray serial("CAMERA-SERIAL-7731");
+    const QString secret = QStringLiteral("secret.jpg");
+    struct Case
+    {
+        const char *what;
+        bool reopenFirst; // edit a show read back from its file, whose slides are stored JPEGs
+        std::function<void(ImageHandler &)> edit;
+    };
+    const auto removeSecret = [&](ImageHandler &images) {
+        show(images, secret);
+        images.removeCurrentImage();
+    };
+    const std::vector<Case> cases {
+        { "random on", false, [](ImageHandler &images) { images.setRandom(true); } },
+        { "random on, reopened and saved again", true,
+          [](ImageHandler &images) { images.setRandom(true); } },
+        { "random on, the shown slide removed", false,
+          [&](ImageHandler &images) {
+              images.setRandom(true);
+              removeSecret(images);
+          } },
+        { "random on and off again, then a slide removed", false,
+          [&](ImageHandler &images) {
+              images.setRandom(true);
+              images.setRandom(false);
+              removeSecret(images);
+          } },
+        { "random on and off again, reopened, then a slide removed", true,
+          [&](ImageHandler &images) {
+              images.setRandom(true);
+              images.setRandom(false);
+              removeSecret(images);
+          } },
+        { "random on and off again, then every slide removed one by one", false,
+          [](ImageHandler &images) {
+              images.setRandom(true);
+              images.setRandom(false);
+              while (images.numImages() > 0)
+                  images.removeCurrentImage();
+          } },
+    };
+    auto save = [&](const Model &model, const QString &path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_TRUE(writeShow(file, model));
+    };
+    auto open = [&](const QString &path) {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QString why;
+        std::unique_ptr<Model> model = readShow(file, fakes.services(), &why);
+        EXPECT_NE(model, nullptr) << qPrintable(why);
+        if (model) {
+            EXPECT_TRUE(model->getImageHandler()->decompressImages());
+        }
+        return model;
+    };
+
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        auto model = std::make_unique<Model>(fakes.services());
+        ImageHandler *images = model->getImageHandler();
+        images->appendSlide(
+            Slide::fromEncoded(QStringLiteral("a.jpg"), jpegBytes(twoToneImage(QSize(64, 48)))));
+        const SlidePtr photo
+            = Slide::fromEncoded(secret, photoWithComment(twoToneImage(QSize(48, 64)), serial));
+        ASSERT_NE(photo, nullptr);
+        images->appendSlide(photo);
+        images->appendSlide(Slide::fromImage(QStringLiteral("c.png"),
+                                             twoToneImage(QSize(30, 20), Qt::green, Qt::yellow)));
+        images->appendSlide(Slide::fromEncoded(
+            QStringLiteral("d.jpg"), jpegBytes(twoToneImage(QSize(40, 40), Qt::white, Qt::black))));
+        const QString path = dir.filePath(QStringLiteral("show.lrshow"));
+        if (c.reopenFirst) {
+            ASSERT_TRUE(images->compressImages());
+            save(*model, path);
+            model = open(path);
+            ASSERT_NE(model, nullptr);
+            images = model->getImageHandler();
+        }
+        c.edit(*images);
+        const std::vector<SlidePtr> kept = images->slides();
+        QStringList randomKept;
+        for (const SlidePtr &slide : images->randomSlides()) {
+            if (std::find(kept.begin(), kept.end(), slide) != kept.end())
+                randomKept.append(slide->name());
+        }
+
+        ASSERT_TRUE(images->compressImages());
+        save(*model, path);
+        QFile written(path);
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QByteArray bytes = written.readAll();
+
+        // Each picture of the show once, as its stored JPEG, and nothing else of any picture.
+        qsizetype pictureBytes = 0;
+        for (const QByteArray &jpeg : images->storedImages()) {
+            EXPECT_EQ(occurrences(bytes, jpeg), 1);
+            pictureBytes += jpeg.size();
+        }
+        for (const SlidePtr &slide : kept) {
+            if (!slide->isStoredJpeg()) {
+                EXPECT_FALSE(bytes.contains(slide->encoded())) << qPrintable(slide->name());
+            }
+        }
+        EXPECT_LT(bytes.size(), pictureBytes + 400);
+        if (!namesOf(kept).contains(secret)) {
+            EXPECT_FALSE(bytes.contains(serial));
+            EXPECT_FALSE(bytes.contains(secret.toUtf8()));
+        }
+
+        // Read back: the slides in display order, and the random order made of those very
+        // slides, as it was less what was removed.
+        const auto back = open(path);
+        ASSERT_NE(back, nullptr);
+        const ImageHandler &loaded = *back->getImageHandler();
+        EXPECT_EQ(namesOf(loaded.slides()), namesOf(kept));
+        EXPECT_EQ(namesOf(loaded.randomSlides()), randomKept);
+        for (const SlidePtr &slide : loaded.randomSlides()) {
+            EXPECT_EQ(std::count(loaded.slides().begin(), loaded.slides().end(), slide), 1);
+            EXPECT_EQ(std::count(loaded.randomSlides().begin(), loaded.randomSlides().end(), slide),
+                      1);
+        }
+    }
+}
+
+TEST_F(ShowFileTest, AVersionOneFileOpensAndIsSavedWithoutItsSecondCopies)
+{
+    // Written by the version 1 writer: red.jpg and blue.png, and a random order that still
+    // held secret.jpg, a photo removed with random off, with its camera's serial number.
+    QFile old(qEnvironmentVariable("LANTERNREEL_SOURCE_DIR")
+              + QStringLiteral("/tests/data/version1-removed-picture.lrshow"));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly)) << qPrintable(old.fileName());
+    ASSERT_TRUE(old.readAll().contains("CAMERA-SERIAL-7731"));
+    old.seek(0);
+    QString why;
+    const std::unique_ptr<Model> model = readShow(old, fakes.services(), &why);
+    ASSERT_NE(model, nullptr) << qPrintable(why);
+    ImageHandler &images = *model->getImageHandler();
+    ASSERT_TRUE(images.decompressImages());
+    EXPECT_EQ(namesOf(images.slides()), QStringList({ "red.jpg", "blue.png" }));
+    EXPECT_EQ(images.slides()[0]->size(), QSize(16, 16));
+    ASSERT_EQ(model->getSoundHandler()->numSounds(), 1);
+    EXPECT_EQ(model->getSoundHandler()->returnSounds()[0]->path(),
+              QStringLiteral("/music/gone.wav"));
+    EXPECT_EQ(model->getSoundHandler()->returnTotalLength(), 3);
+
+    ASSERT_TRUE(images.compressImages());
+    const QByteArray again = written(*model);
+    EXPECT_TRUE(again.startsWith(QByteArray("\x83\x66LRSHOW\x02", 9)));
+    EXPECT_FALSE(again.contains("CAMERA-SERIAL-7731"));
+    EXPECT_FALSE(again.contains("secret.jpg"));
+    for (const QByteArray &jpeg : images.storedImages())
+        EXPECT_EQ(occurrences(again, jpeg), 1);
 }
 
 TEST_F(ShowFileTest, TheSoundtrackComesBackConnectedAndPlaysThrough)
@@ -306,7 +478,7 @@ namespace {
 struct Fields
 {
     QString magic = QStringLiteral("LRSHOW");
-    int version = 1;
+    int version = ShowFormatVersion;
     QString rootClass = QStringLiteral("Model");
     bool withSoundHandle = true;
     std::vector<QByteArray> jpegs;
@@ -421,7 +593,7 @@ TEST_F(ShowFileTest, FilesThatAreNotShowsAreRefusedWithAReason)
     };
     std::vector<std::pair<const char *, std::function<void(Fields &)>>> broken {
         { "another magic", [](Fields &f) { f.magic = QStringLiteral("LRSHOX"); } },
-        { "a newer version", [](Fields &f) { f.version = 2; } },
+        { "a newer version", [](Fields &f) { f.version = ShowFormatVersion + 1; } },
         { "version 0", [](Fields &f) { f.version = 0; } },
         { "a root that is not a Model",
           [](Fields &f) { f.rootClass = QStringLiteral("Picture"); } },
@@ -491,6 +663,144 @@ TEST_F(ShowFileTest, APictureThatDoesNotDecodeIsRefusedByTheRebuild)
     auto back = read(handWritten(f), fakes.services());
     ASSERT_NE(back, nullptr);
     EXPECT_FALSE(back->getImageHandler()->decompressImages());
+}
+
+namespace {
+
+// A file that tells how much of it has been read.
+class CountingFile : public QFile
+{
+public:
+    using QFile::QFile;
+    qint64 bytesRead = 0;
+
+protected:
+    qint64 readData(char *data, qint64 length) override
+    {
+        const qint64 got = QFile::readData(data, length);
+        bytesRead += std::max<qint64>(0, got);
+        return got;
+    }
+};
+
+// The head of a CBOR array of `count` elements, or of one of unknown length.
+QByteArray arrayHead(std::optional<quint32> count)
+{
+    if (!count)
+        return QByteArray(1, '\x9f');
+    QByteArray head("\x9a", 1);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        head.append(char((*count >> shift) & 0xff));
+    return head;
+}
+
+// A list of `count` copies of `element`, counted or not.
+QByteArray list(quint32 count, char element, bool counted = true)
+{
+    return arrayHead(counted ? std::optional(count) : std::nullopt) + QByteArray(count, element)
+        + (counted ? QByteArray() : QByteArray(1, '\xff'));
+}
+
+QByteArray cborText(const char *text)
+{
+    QByteArray bytes;
+    QCborStreamWriter(&bytes).append(QLatin1String(text));
+    return bytes;
+}
+
+// A show whose every part is well formed: an ImageHandler and a SoundHandler with the given
+// lists, each a key and its value as CBOR.
+QByteArray showOf(const QList<QByteArray> &imageLists, const QList<QByteArray> &soundLists)
+{
+    QByteArray bytes;
+    {
+        QCborStreamWriter w(&bytes);
+        w.startArray(3);
+        w.append(QLatin1String("LRSHOW"));
+        w.append(ShowFormatVersion);
+        w.startMap(3);
+        w.append(QLatin1String("class"));
+        w.append(QLatin1String("Model"));
+        w.append(QLatin1String("imageHandle"));
+        w.startMap(4);
+        w.append(QLatin1String("class"));
+        w.append(QLatin1String("ImageHandler"));
+    }
+    for (const QByteArray &part : imageLists)
+        bytes += part;
+    bytes += cborText("soundHandle") + QByteArray(1, '\xa6') + cborText("class")
+        + cborText("SoundHandler");
+    for (const QByteArray &part : soundLists)
+        bytes += part;
+    return bytes + cborText("soundIndex") + QByteArray(1, '\0') + cborText("totalLength")
+        + QByteArray(1, '\0');
+}
+
+} // namespace
+
+TEST_F(ShowFileTest, AClaimTheProgramCannotHoldIsRefusedBeforeItIsRead)
+{
+    // Millions of empty elements, a byte each: a few megabytes that describe millions of
+    // pictures or sounds; and one picture larger than any the program can show.
+    constexpr quint32 Many = 4'000'000;
+    const QByteArray none = arrayHead(0);
+    const QByteArray pictures = cborText("compressedImages");
+    const QByteArray names = cborText("names");
+    const QByteArray random = cborText("random");
+    const QByteArray sounds = cborText("soundsToPlay");
+    const QByteArray lengths = cborText("soundLengths");
+    const QByteArray soundNames = cborText("soundNames");
+    const QList<QByteArray> noSounds { sounds + none, lengths + none, soundNames + none };
+    const QList<QByteArray> noPictures { pictures + none, names + none, random + none };
+    struct Case
+    {
+        const char *what;
+        QByteArray bytes;
+        qint64 zerosAfter = 0; // a sparse tail, so that what the file claims is all there
+    };
+    QByteArray huge = showOf({}, {}).left(showOf({}, {}).indexOf(cborText("soundHandle")));
+    huge += pictures + arrayHead(1) + QByteArray("\x5a\x25\x80\x00\x00", 5);
+    const std::vector<Case> cases {
+        { "one picture of 600 MB in a file that long", huge, qint64(600) << 20 },
+        { "empty pictures with names",
+          showOf({ pictures + list(Many, '\x40'), names + list(Many, '\xf6'), random + none },
+                 noSounds) },
+        { "empty pictures with names, in lists of unknown length",
+          showOf({ pictures + list(Many, '\x40', false), names + list(Many, '\xf6', false),
+                   random + none },
+                 noSounds) },
+        { "names first",
+          showOf({ names + list(Many, '\xf6'), pictures + list(Many, '\x40'), random + none },
+                 noSounds) },
+        { "names first, in a list of unknown length",
+          showOf(
+              { names + list(Many, '\xf6', false), pictures + list(Many, '\x40'), random + none },
+              noSounds) },
+        { "a random order first",
+          showOf({ random + list(Many, '\0'), pictures + list(Many, '\x40'),
+                   names + list(Many, '\xf6') },
+                 noSounds) },
+        { "sound names and lengths first",
+          showOf(noPictures,
+                 { soundNames + list(Many, '\x60'), lengths + list(Many, '\x60'),
+                   sounds + list(Many, '\xa0') }) },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath(QStringLiteral("claims.lrshow"));
+        writeFile(path, c.bytes);
+        if (c.zerosAfter > 0) {
+            ASSERT_TRUE(QFile::resize(path, c.bytes.size() + c.zerosAfter));
+        }
+        CountingFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QString why;
+        EXPECT_EQ(readShow(file, fakes.services(), &why), nullptr);
+        EXPECT_FALSE(why.isEmpty());
+        // Refused at the count, or at the first element that cannot be what it claims: the
+        // millions were never read, so nothing was made for them.
+        EXPECT_LT(file.bytesRead, 256 * 1024) << "of " << c.bytes.size();
+    }
 }
 
 TEST_F(ShowFileTest, ALengthFieldLargerThanTheFileAllocatesNothing)

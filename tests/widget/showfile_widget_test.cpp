@@ -2,10 +2,12 @@
 #include "app/mainmenu.h"
 #include "document/model.h"
 #include "document/mydocument.h"
+#include "document/showarchive.h"
 #include "fakedocumentpanels.h"
 #include "fakes.h"
 #include "fifowatchdog.h"
 #include "platform/qt/documentcontroller.h"
+#include "platform/sounds.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
 #include "testimagefiles.h"
@@ -426,6 +428,73 @@ TEST_F(ShowDocumentTest, MissingSoundFilesAreNamedOnceAndSkipped)
     EXPECT_TRUE(fakes.sounds.made(made - 1).playing); // here.wav, the only one there
     EXPECT_EQ(document->getSoundHandler()->returnSoundIndex(), 1);
     document->stopShow();
+}
+
+TEST_F(ShowDocumentTest, SoundPathsAreTakenFromTheShowsFolderAndMustBeSounds)
+{
+    // The show lies in shows/; the program runs in elsewhere/, which holds files of the same
+    // names.
+    const QString shows = path("shows");
+    const QString elsewhere = path("elsewhere");
+    for (const QString &sound : { shows + QStringLiteral("/music/beside.wav"),
+                                  elsewhere + QStringLiteral("/music/beside.wav"),
+                                  elsewhere + QStringLiteral("/only-here.wav") }) {
+        writeFile(sound, "RIFF");
+        fakes.mediaLength.set(sound, 10);
+    }
+    writeFile(shows + QStringLiteral("/notes.wav"), "named like a sound, but text\n");
+    struct Row
+    {
+        QString stored;
+        QString opened;
+        bool plays;
+    };
+    const std::vector<Row> rows {
+        { QStringLiteral("music/beside.wav"), shows + QStringLiteral("/music/beside.wav"), true },
+        { QStringLiteral("only-here.wav"), shows + QStringLiteral("/only-here.wav"), false },
+        { QStringLiteral("notes.wav"), shows + QStringLiteral("/notes.wav"), false },
+        { QStringLiteral("/etc/passwd"), QStringLiteral("/etc/passwd"), false },
+        { shows + QStringLiteral("/music/beside.wav"), shows + QStringLiteral("/music/beside.wav"),
+          true },
+    };
+    // A show whose soundtrack names them so, written by the program's own writer.
+    {
+        Model model(fakes.services());
+        std::vector<std::unique_ptr<Sound>> sounds;
+        std::vector<QString> lengths;
+        std::vector<QString> names;
+        for (const Row &row : rows) {
+            sounds.push_back(fakes.sounds.makeSound(row.stored));
+            lengths.push_back(QStringLiteral("0:10"));
+            names.push_back(SoundHandler::createCleanName(row.stored));
+        }
+        ASSERT_TRUE(model.getSoundHandler()->restoreSoundtrack(
+            std::move(sounds), std::move(lengths), std::move(names), 0, 50));
+        ASSERT_TRUE(model.getImageHandler()->compressImages());
+        QFile file(shows + QStringLiteral("/music.lrshow"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(writeShow(file, model));
+    }
+
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(elsewhere));
+    fakes.alerts.alerts.clear();
+    auto *document = qobject_cast<MyDocument *>(
+        controller.openDocument(shows + QStringLiteral("/music.lrshow")));
+    QDir::setCurrent(before);
+    ASSERT_NE(document, nullptr);
+    const auto &sounds = document->getSoundHandler()->returnSounds();
+    ASSERT_EQ(sounds.size(), rows.size());
+    // Those that cannot play are named together, once.
+    ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
+    const RecordedAlert &alert = fakes.alerts.alerts[0];
+    EXPECT_EQ(alert.messageText, QStringLiteral("Missing Sound Files"));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(qPrintable(rows[i].stored));
+        EXPECT_EQ(sounds[i]->path().toStdString(), rows[i].opened.toStdString());
+        EXPECT_EQ(sounds[i]->canPlay(), rows[i].plays);
+        EXPECT_EQ(alert.informativeText.contains(rows[i].opened), !rows[i].plays);
+    }
 }
 
 TEST_F(ShowDocumentTest, ShowFilesFromOutsideOpenAsDocuments)
