@@ -149,12 +149,13 @@ TEST_F(FullScreenTest, EnteringDuringARunningShowStopsTheTimerButNotTheSoundtrac
     EXPECT_EQ(fakes.sounds.made(0).stops, 0);
     EXPECT_EQ(fullShows(), QStringLiteral("a.jpg"));
 
-    // Space starts the show again; the sound still playing is not cut off.
+    // Space starts the show again, and its soundtrack over from the first sound.
     press(Qt::Key_Space);
     EXPECT_TRUE(document->isSlideshowInProgress());
     EXPECT_EQ(fakes.timers.activeCount(), 1);
     EXPECT_TRUE(fakes.sounds.made(0).playing);
-    EXPECT_EQ(fakes.sounds.made(0).stops, 0);
+    EXPECT_EQ(fakes.sounds.made(0).stops, 1);
+    EXPECT_EQ(fakes.sounds.made(0).plays, 2);
     fakes.timers.advance(3);
     EXPECT_EQ(fullShows(), QStringLiteral("b.jpg"));
     EXPECT_EQ(windowShows(), QStringLiteral("b.jpg"));
