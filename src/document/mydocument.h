@@ -43,6 +43,8 @@ public:
     ~MyDocument() override;
 
     QString windowNibName() const override;
+    // The document window, and the full-screen window while there is one.
+    bool isShownIn(const QWindow *window) const override;
 
     // The show file (fileformat.cpp). Writes the show when `typeName` is "Lanternreel Show";
     // false for any other type or when the device failed.

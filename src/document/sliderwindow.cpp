@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -55,6 +57,43 @@ void SliderWindow::makeKeyAndOrderFront()
     setFocus(Qt::ActiveWindowFocusReason);
 }
 
+namespace {
+
+void addCommandsOf(const QList<QAction *> &actions, QWidget &to)
+{
+    for (QAction *action : actions) {
+        if (QMenu *submenu = action->menu())
+            addCommandsOf(submenu->actions(), to);
+        else if (!action->shortcut().isEmpty())
+            to.addAction(action);
+    }
+}
+
+bool isOwnKey(int key)
+{
+    return key == Qt::Key_Right || key == Qt::Key_Left || key == Qt::Key_Space
+        || key == Qt::Key_Escape;
+}
+
+} // namespace
+
+void SliderWindow::carryMenuCommands(const QMainWindow &window)
+{
+    if (auto *bar = qobject_cast<QMenuBar *>(window.menuWidget()))
+        addCommandsOf(bar->actions(), *this);
+}
+
+// The arrows are menu shortcuts as well; here they keep going to this window's own keys.
+bool SliderWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride
+        && isOwnKey(static_cast<QKeyEvent *>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void SliderWindow::shutDown()
 {
     if (currentDoc)
@@ -63,7 +102,7 @@ void SliderWindow::shutDown()
 }
 
 // Modifiers are not looked at, and no key goes on to the base class: a key that means nothing
-// here must not beep or reach anything else.
+// here, and is no menu command's shortcut, must not beep or reach anything else.
 void SliderWindow::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
