@@ -2,14 +2,15 @@
 
 #include "document/mydocument.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace lanternreel {
 
@@ -92,6 +93,41 @@ bool SliderWindow::event(QEvent *event)
         return true;
     }
     return QWidget::event(event);
+}
+
+void SliderWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    qApp->installEventFilter(this);
+}
+
+void SliderWindow::hideEvent(QHideEvent *event)
+{
+    qApp->removeEventFilter(this);
+    QWidget::hideEvent(event);
+}
+
+// A panel or dialog that a command brings up while this window covers the screen would open
+// unseen beneath it and take the keyboard. Made this window's dependant before it is mapped,
+// it comes up above it instead.
+bool SliderWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Show || watched == this)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || !widget->isWindow() || widget->windowType() == Qt::Popup
+        || widget->windowType() == Qt::ToolTip)
+        return false;
+    QWindow *own = windowHandle();
+    QWindow *shown = widget->windowHandle();
+    if (!own || !shown)
+        return false;
+    for (QWindow *up = shown->transientParent(); up; up = up->transientParent()) {
+        if (up == own)
+            return false;
+    }
+    shown->setTransientParent(own);
+    return false;
 }
 
 void SliderWindow::shutDown()

@@ -248,6 +248,16 @@ TEST_F(FullScreenTest, MenuShortcutsReachTheShowInFullScreenBesideTheWindowsOwnK
     EXPECT_FALSE(other->getImageHandler()->isLoop());
     EXPECT_FALSE(other->isSlideshowInProgress());
 
+    // A panel comes up over the full-screen window, not unseen beneath it.
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    QDialog *panel = document->getPreferencesPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    ASSERT_NE(panel->windowHandle(), nullptr);
+    EXPECT_EQ(panel->windowHandle()->transientParent(), slider()->windowHandle());
+    panel->reject();
+    activate(slider());
+
     // Full Screen again leaves, and leaves the document window's title as it was.
     const QString before = title();
     press(Qt::Key_F11);
