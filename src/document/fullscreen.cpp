@@ -37,6 +37,9 @@ void MyDocument::runFullScreen()
     auto *window = new SliderWindow(frame);
     mainWindow = window;
     window->setCurrentDocument(this);
+    // The menu bar stays behind in the document window; its commands come along by their keys.
+    if (window2)
+        window->carryMenuCommands(*window2);
     // The document watches its own full-screen window only; the connection ends with the
     // document, so no closing reaches a document that is gone.
     connect(window, &SliderWindow::windowWillClose, this, &MyDocument::fullScreenWindowWillClose);
@@ -50,6 +53,13 @@ void MyDocument::runFullScreen()
     fullImageView->setImage(imageHandle->curImage());
     display.hideCursor();
     prefetchNeighbours();
+}
+
+bool MyDocument::isShownIn(const QWindow *window) const
+{
+    if (Document::isShownIn(window))
+        return true;
+    return fullScreen && mainWindow && window && mainWindow->windowHandle() == window;
 }
 
 void MyDocument::releaseScreen()

@@ -13,6 +13,7 @@ void MyDocument::selectImages()
     noteChanges(before);
     if (shown)
         showInWindow(shown);
+    runHeldTick();
 }
 
 bool MyDocument::dragOpen(const QStringList &paths)
@@ -20,10 +21,10 @@ bool MyDocument::dragOpen(const QStringList &paths)
     const Content before = content();
     const SlidePtr shown = imageHandle->selectImagesFromDrag(paths);
     noteChanges(before);
-    if (!shown)
-        return false;
-    showInWindow(shown);
-    return true;
+    if (shown)
+        showInWindow(shown);
+    runHeldTick();
+    return shown != nullptr;
 }
 
 } // namespace lanternreel

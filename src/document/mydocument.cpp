@@ -132,6 +132,9 @@ void MyDocument::removeAllImages()
         soundHandle->stopSound();
     }
     imageHandle->removeAllImages();
+    // In full screen too: no slide that is gone may stay on the screen.
+    if (fullScreen && fullImageView)
+        fullImageView->setImage(nullptr);
     showInWindow(nullptr);
     noteChanges(before);
 }

@@ -43,6 +43,8 @@ public:
     ~MyDocument() override;
 
     QString windowNibName() const override;
+    // The document window, and the full-screen window while there is one.
+    bool isShownIn(const QWindow *window) const override;
 
     // The show file (fileformat.cpp). Writes the show when `typeName` is "Lanternreel Show";
     // false for any other type or when the device failed.
@@ -164,6 +166,10 @@ private:
     void noteChanges(const Content &before);
     // A new repeating timer of timerLength seconds stepping the show.
     void scheduleTimer();
+    // The timer's action: a step, or, while an import into the show runs, a step held back.
+    void timerTick();
+    // The step held back during an import, now that the import is over.
+    void runHeldTick();
     // One step of the show to `slide`: countdown restarted, views and title updated.
     void showStep(const SlidePtr &slide);
     // Has the slides a step may bring next decoded for the views now showing.
@@ -178,6 +184,7 @@ private:
     int32_t timerLength = 0;
     std::unique_ptr<RepeatingTimer> timer;
     bool timerValid = false;
+    bool tickHeld = false; // a tick came while an import ran
     std::shared_ptr<SoundHandler> soundHandle;
     std::shared_ptr<ImageHandler> imageHandle;
     std::unique_ptr<Model> model;

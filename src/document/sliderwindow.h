@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMainWindow>
 #include <QPointer>
 #include <QRect>
 #include <QWidget>
@@ -10,8 +11,9 @@ namespace lanternreel {
 class MyDocument;
 
 // The full-screen window of one period in full screen: frameless, above every other window,
-// covering the main screen, and taking the keyboard. Four keys drive its document; every other
-// key is swallowed. It deletes itself once closed.
+// covering the main screen, and taking the keyboard. Four keys drive its document; the menu
+// commands' shortcuts work as in the document window; every other key is swallowed. It deletes
+// itself once closed.
 class SliderWindow : public QWidget
 {
     Q_OBJECT
@@ -31,6 +33,9 @@ public:
     void setContentView(QWidget *view);
     // Shows the window full screen on top and gives it the keyboard.
     void makeKeyAndOrderFront();
+    // Makes the shortcuts of the commands in `window`'s menu bar work in this window too, but
+    // for the four keys that are this window's own.
+    void carryMenuCommands(const QMainWindow &window);
 
     // Called when the window is about to close: the show stops.
     void shutDown();
@@ -40,6 +45,10 @@ signals:
     void windowWillClose();
 
 protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 

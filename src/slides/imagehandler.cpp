@@ -273,10 +273,22 @@ int importsRunning = 0;
 
 struct ImportGuard
 {
-    ImportGuard() { ++importsRunning; }
-    ~ImportGuard() { --importsRunning; }
+    explicit ImportGuard(bool &importing)
+        : m_importing(importing)
+    {
+        ++importsRunning;
+        m_importing = true;
+    }
+    ~ImportGuard()
+    {
+        --importsRunning;
+        m_importing = false;
+    }
     ImportGuard(const ImportGuard &) = delete;
     ImportGuard &operator=(const ImportGuard &) = delete;
+
+private:
+    bool &m_importing;
 };
 
 } // namespace
@@ -310,7 +322,7 @@ SlidePtr ImageHandler::importPaths(const QStringList &paths)
         m_services.alerts->beep();
         return nullptr;
     }
-    ImportGuard guard;
+    ImportGuard guard(importing);
     showProgressWindow();
 
     std::vector<ImportItem> items;

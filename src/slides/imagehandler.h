@@ -83,6 +83,8 @@ public:
     int32_t scanDirectory(const QString &folder);
     // While one runs, the progress window lets events through; another import must wait.
     static bool importInProgress();
+    // An import into this slide list runs: the list is half filled until it ends.
+    bool isImporting() const { return importing; }
 
 private:
     struct ImportItem
@@ -113,6 +115,7 @@ private:
     bool random = false;
     int32_t currentIndex = 0;
     bool loop = false;
+    bool importing = false;
     std::vector<SlidePtr> imagesToDisplay;
     std::vector<QByteArray> compressedImages;
     std::vector<SlidePtr> randomOrder;

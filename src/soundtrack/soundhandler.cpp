@@ -196,6 +196,9 @@ void SoundHandler::playSound()
 {
     if (soundsToPlay.empty())
         return;
+    // A restart while the soundtrack still plays starts it over: a second sound alongside would
+    // outlive a stop, which silences only the sound at the play position, and go on to the next.
+    stopSound();
     soundIndex = 0;
     playFrom(0);
 }

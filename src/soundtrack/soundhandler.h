@@ -30,7 +30,7 @@ public:
     void addSong();
     // Removes the lowest selected row of the table; nothing without a table or a selection.
     void removeSong();
-    // Starts the soundtrack at its first sound.
+    // Starts the soundtrack at its first sound, stopping the sound that plays first.
     void playSound();
     // Stops the sound at the play position if it plays.
     void stopSound();

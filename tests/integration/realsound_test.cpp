@@ -148,6 +148,46 @@ TEST_F(RealSoundTest, StoppingReportsAStopAndStartsNothingElse)
     EXPECT_EQ(handler.returnSoundIndex(), 0);
 }
 
+// A show restarted (F5 after its end, Space after entering full screen) while its soundtrack
+// still plays: the soundtrack starts over with one sound at a time, and a stop silences it.
+TEST_F(RealSoundTest, RestartingWhileASoundPlaysStartsOverWithOneSoundAtATime)
+{
+    addTwoTones(QStringLiteral("short.wav"), 0.6, QStringLiteral("long.wav"), 5.0);
+    const struct
+    {
+        int playingAtRestart;
+        QStringList before;
+    } cases[] = {
+        { 0, { "play short.wav" } },
+        { 1, { "play short.wav", "end short.wav", "play long.wav" } },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.playingAtRestart);
+        sounds.events.clear();
+        handler.playSound();
+        ASSERT_TRUE(spinUntil([&] { return sounds.events == c.before; }))
+            << sounds.events.join(QStringLiteral(", ")).toStdString();
+        spinUntil([] { return false; }, 100);
+
+        handler.playSound();
+        int playing = 0;
+        for (const auto &sound : handler.returnSounds())
+            playing += sound->isPlaying() ? 1 : 0;
+        EXPECT_EQ(playing, 1);
+        EXPECT_TRUE(handler.returnSounds()[0]->isPlaying());
+
+        handler.stopSound();
+        spinUntil([] { return false; }, 1000);
+        const QString playingName = c.playingAtRestart == 0 ? "short.wav" : "long.wav";
+        const QStringList after { "stopped " + playingName, "play short.wav", "stopped short.wav" };
+        EXPECT_EQ(sounds.events.join(", ").toStdString(),
+                  (c.before + after).join(", ").toStdString());
+        for (const auto &sound : handler.returnSounds())
+            EXPECT_FALSE(sound->isPlaying());
+        EXPECT_FALSE(handler.isPlaying());
+    }
+}
+
 TEST(RealSoundBackendTest, AFileThatDoesNotPlayCountsAsPlayedSoTheSoundtrackGoesOn)
 {
     QTemporaryDir dir;

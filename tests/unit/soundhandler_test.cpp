@@ -201,7 +201,7 @@ TEST_F(SoundHandlerTest, StopDuringTheSecondSoundDoesNotStartTheThird)
     EXPECT_EQ(fakes.sounds.playingCount(), 0);
 }
 
-TEST_F(SoundHandlerTest, PlayingAgainStartsFromTheFirstWithoutStoppingTheOther)
+TEST_F(SoundHandlerTest, PlayingAgainStopsThePlayingSoundAndStartsFromTheFirst)
 {
     addSongs({ QStringLiteral("a.wav"), QStringLiteral("b.wav"), QStringLiteral("c.wav") });
     handler.playSound();
@@ -209,7 +209,8 @@ TEST_F(SoundHandlerTest, PlayingAgainStartsFromTheFirstWithoutStoppingTheOther)
     handler.playSound();
     EXPECT_EQ(handler.returnSoundIndex(), 0);
     EXPECT_TRUE(fakes.sounds.made(0).playing);
-    EXPECT_TRUE(fakes.sounds.made(1).playing);
+    EXPECT_EQ(fakes.sounds.made(1).stops, 1);
+    EXPECT_EQ(fakes.sounds.playingCount(), 1);
 }
 
 TEST_F(SoundHandlerTest, RemovingThePlayingSecondStartsTheThirdAtOnce)

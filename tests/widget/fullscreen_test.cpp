@@ -149,12 +149,13 @@ TEST_F(FullScreenTest, EnteringDuringARunningShowStopsTheTimerButNotTheSoundtrac
     EXPECT_EQ(fakes.sounds.made(0).stops, 0);
     EXPECT_EQ(fullShows(), QStringLiteral("a.jpg"));
 
-    // Space starts the show again; the sound still playing is not cut off.
+    // Space starts the show again, and its soundtrack over from the first sound.
     press(Qt::Key_Space);
     EXPECT_TRUE(document->isSlideshowInProgress());
     EXPECT_EQ(fakes.timers.activeCount(), 1);
     EXPECT_TRUE(fakes.sounds.made(0).playing);
-    EXPECT_EQ(fakes.sounds.made(0).stops, 0);
+    EXPECT_EQ(fakes.sounds.made(0).stops, 1);
+    EXPECT_EQ(fakes.sounds.made(0).plays, 2);
     fakes.timers.advance(3);
     EXPECT_EQ(fullShows(), QStringLiteral("b.jpg"));
     EXPECT_EQ(windowShows(), QStringLiteral("b.jpg"));
@@ -179,7 +180,7 @@ TEST_F(FullScreenTest, ArrowsStepWithoutATimerAndOtherKeysAreIgnored)
     EXPECT_EQ(fakes.timers.scheduledCount(), 0);
 
     for (Qt::Key key : { Qt::Key_A, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return, Qt::Key_Tab,
-                         Qt::Key_F11, Qt::Key_Home, Qt::Key_Delete }) {
+                         Qt::Key_F1, Qt::Key_End, Qt::Key_PageDown }) {
         press(key);
     }
     EXPECT_TRUE(document->isFullScreen());
@@ -187,6 +188,93 @@ TEST_F(FullScreenTest, ArrowsStepWithoutATimerAndOtherKeysAreIgnored)
     EXPECT_EQ(document->getImageHandler()->numImages(), 3);
     EXPECT_EQ(fakes.alerts.beeps, 0);
     EXPECT_FALSE(document->isSlideshowInProgress());
+}
+
+// The menu bar stays in the document window, yet its commands reach the show by their keys in
+// full screen, as in the window; the full-screen window's own keys keep their meaning.
+TEST_F(FullScreenTest, MenuShortcutsReachTheShowInFullScreenBesideTheWindowsOwnKeys)
+{
+    MainMenu menu(controller);
+    menu.installInto(document->window());
+    MyDocument *other = openDocument();
+    menu.installInto(other->window());
+    addSlides(2, other);
+    addSlides(4);
+    addSound();
+    auto activate = [](QWidget *window) {
+        window->activateWindow();
+        QApplication::processEvents();
+        ASSERT_EQ(QGuiApplication::focusWindow(), window->windowHandle());
+    };
+    activate(document->window());
+    QTest::keyClick(document->window(), Qt::Key_F11);
+    ASSERT_TRUE(document->isFullScreen());
+    // Away to the other show's window and back: the keys go to the show in full screen.
+    activate(other->window());
+    activate(slider());
+    EXPECT_EQ(controller.currentDocument(), document);
+
+    struct Step
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char *full; // what the full-screen view shows afterwards
+        int index;
+        bool running;
+    };
+    const Step steps[] = {
+        { Qt::Key_Right, Qt::NoModifier, "b.jpg", 1, false }, // its own key: one step, not two
+        { Qt::Key_Home, Qt::NoModifier, "a.jpg", 0, false },
+        { Qt::Key_F5, Qt::NoModifier, "a.jpg", 0, true },
+        { Qt::Key_Left, Qt::NoModifier, "a.jpg", 0, true }, // the first slide, loop off
+        { Qt::Key_L, Qt::ControlModifier, "a.jpg", 0, true },
+        { Qt::Key_Left, Qt::NoModifier, "d.jpg", 3, true }, // looping now
+        { Qt::Key_Delete, Qt::NoModifier, "d.jpg", 3, true }, // beeps, removes nothing
+        { Qt::Key_A, Qt::NoModifier, "d.jpg", 3, true },
+        { Qt::Key_F5, Qt::ShiftModifier, "d.jpg", 3, false },
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(QKeySequence(step.key | step.modifiers).toString().toStdString());
+        press(step.key, step.modifiers);
+        EXPECT_TRUE(document->isFullScreen());
+        EXPECT_EQ(fullShows().toStdString(), step.full);
+        EXPECT_EQ(document->getImageHandler()->returnIndex(), step.index);
+        EXPECT_EQ(document->isSlideshowInProgress(), step.running);
+        EXPECT_EQ(fakes.sounds.made(0).playing, step.running);
+    }
+    EXPECT_EQ(document->getImageHandler()->numImages(), 4);
+    EXPECT_EQ(fakes.alerts.beeps, 1);
+    EXPECT_TRUE(document->getImageHandler()->isLoop());
+    EXPECT_FALSE(other->getImageHandler()->isLoop());
+    EXPECT_FALSE(other->isSlideshowInProgress());
+
+    // A panel comes up over the full-screen window, not unseen beneath it.
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    QDialog *panel = document->getPreferencesPanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->isVisible());
+    ASSERT_NE(panel->windowHandle(), nullptr);
+    EXPECT_EQ(panel->windowHandle()->transientParent(), slider()->windowHandle());
+    panel->reject();
+    activate(slider());
+
+    // Full Screen again leaves, and leaves the document window's title as it was.
+    const QString before = title();
+    press(Qt::Key_F11);
+    EXPECT_FALSE(document->isFullScreen());
+    EXPECT_EQ(title(), before);
+    EXPECT_EQ(fakes.display.held, 0);
+
+    // Removing every slide in full screen leaves none of them on the screen.
+    activate(document->window());
+    QTest::keyClick(document->window(), Qt::Key_F11);
+    ASSERT_TRUE(document->isFullScreen());
+    activate(slider());
+    press(Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(document->getImageHandler()->numImages(), 0);
+    EXPECT_EQ(fullShows(), QString());
+    EXPECT_EQ(windowShows(), QString());
+    EXPECT_EQ(other->getImageHandler()->numImages(), 2);
 }
 
 TEST_F(FullScreenTest, KeysDuringARunningShowRestartTheCountdownAndSpaceStopsItAll)

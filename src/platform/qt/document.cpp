@@ -65,6 +65,11 @@ Document::~Document()
     }
 }
 
+bool Document::isShownIn(const QWindow *window) const
+{
+    return m_window && window && m_window->windowHandle() == window;
+}
+
 void Document::setFileName(const QString &fileName)
 {
     m_fileName = fileName;

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QIODevice;
+class QWindow;
 
 namespace lanternreel {
 
@@ -61,6 +62,9 @@ public:
     // The name of the layout the document's window is made from.
     virtual QString windowNibName() const = 0;
     DocumentWindow *window() const { return m_window; }
+    // Whether `window` shows this document: its own window, or one it has put up in that
+    // window's place. Activating such a window makes the document the current one.
+    virtual bool isShownIn(const QWindow *window) const;
 
 protected:
     friend class DocumentController;

@@ -315,8 +315,7 @@ void DocumentController::onFocusWindowChanged()
     if (!focus)
         return;
     for (const auto &document : m_documents) {
-        DocumentWindow *window = document->window();
-        if (window && window->windowHandle() == focus) {
+        if (document->isShownIn(focus)) {
             makeCurrent(document.get());
             return;
         }
