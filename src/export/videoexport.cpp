@@ -278,11 +278,17 @@ void VideoExport::start()
     if (isRunning())
         return;
     m_cancelled = false;
+    // The signals are emitted on this object's own thread, whatever the receivers' connections,
+    // and none is left to arrive once this object is gone.
     m_thread.reset(QThread::create([this] {
         const VideoExportResult result
-            = writeVideo(m_settings, m_cancelled,
-                         [this](int64_t done, int64_t total) { emit progress(done, total); });
-        emit finished(result);
+            = writeVideo(m_settings, m_cancelled, [this](int64_t done, int64_t total) {
+                  QMetaObject::invokeMethod(
+                      this, [this, done, total] { emit progress(done, total); },
+                      Qt::QueuedConnection);
+              });
+        QMetaObject::invokeMethod(
+            this, [this, result] { emit finished(result); }, Qt::QueuedConnection);
     }));
     m_thread->start();
 }

@@ -91,6 +91,7 @@ QJsonObject probe(const QString &path)
 // The frame ffmpeg takes at `seconds`, seeking as its users do.
 QImage frameAt(const QString &video, double seconds, const QString &png)
 {
+    QFile::remove(png);
     run(QStringLiteral("ffmpeg"),
         { "-v", "error", "-y", "-ss", QString::number(seconds), "-i", video, "-frames:v", "1",
           png });
@@ -176,7 +177,9 @@ protected:
     VideoExportResult exportAndWait(VideoExport &job)
     {
         QSignalSpy finished(&job, &VideoExport::finished);
-        QObject::connect(&job, &VideoExport::progress, &job, [this](qint64 done, qint64 total) {
+        QObject::connect(&job, &VideoExport::finished,
+                         [] { EXPECT_EQ(QThread::currentThread(), qApp->thread()); });
+        QObject::connect(&job, &VideoExport::progress, [this](qint64 done, qint64 total) {
             EXPECT_EQ(QThread::currentThread(), qApp->thread());
             EXPECT_GT(done, lastDone);
             EXPECT_LE(done, total);
@@ -218,7 +221,7 @@ struct ShowCase
     double duration; // seconds
     int skipped; // how many distinct missing sounds are named
     std::vector<Listen> listens;
-    double lastSlideAt; // a time at which the last slide shows, held or not
+    double lastSlideAt; // a time at which the last slide shows, held or not (seconds)
 };
 
 TEST_F(VideoExportTest, WritesEverySlideOnTimeWithItsSoundtrack)
@@ -236,11 +239,11 @@ TEST_F(VideoExportTest, WritesEverySlideOnTimeWithItsSoundtrack)
         { "last slide held until the music ends",
           { 1280, 720 },
           Ending::SoundtrackEnd,
-          { { 12, 440 }, { 25, 660, true } },
-          37,
+          { { 12.3, 440 }, { 25, 660, true } },
+          37.3,
           0,
-          { { 11, 440 }, { 36.2, 660 } },
-          36 },
+          { { 11, 440 }, { 36.6, 660 } },
+          36.8 },
         { "music shorter than the slides",
           { 3840, 2160 },
           Ending::SoundtrackEnd,
@@ -310,6 +313,7 @@ TEST_F(VideoExportTest, WritesEverySlideOnTimeWithItsSoundtrack)
         EXPECT_GT(meanDifference(frame, expectedFrame(*slides[0], c.size)), 20.0);
         EXPECT_GT(meanDifference(frame, expectedFrame(*slides[2], c.size)), 20.0);
         const QImage last = frameAt(settings.path, c.lastSlideAt, dir.filePath("l.png"));
+        ASSERT_EQ(last.size(), c.size);
         EXPECT_LT(meanDifference(last, expectedFrame(*slides.back(), c.size)), 4.0);
 
         for (const Listen &listen : c.listens) {
@@ -373,7 +377,7 @@ TEST_F(VideoExportTest, LeavesNoFileUnlessTheWholeVideoIsWritten)
         };
         VideoExport job(settings);
         if (c.cancel) {
-            QObject::connect(&job, &VideoExport::progress, &job, [&] {
+            QObject::connect(&job, &VideoExport::progress, [&] {
                 job.cancel();
                 cancelAsked = true;
             });
