@@ -102,9 +102,10 @@ bool Mp4Writer::open(const QString &path, QSize frameSize, int framesPerSecond)
 {
     if (!d->picture || !d->soundFrame || !d->packet || !d->heldVideo)
         return d->fail(QStringLiteral("Out of memory"));
-    // The encoders' statistics and the muxer's notes are not for the user; errors still show.
-    if (av_log_get_level() > AV_LOG_ERROR)
-        av_log_set_level(AV_LOG_ERROR);
+    // The encoders' statistics and the muxer's notes are not for the user, and its failures
+    // come back in error().
+    if (av_log_get_level() > AV_LOG_FATAL)
+        av_log_set_level(AV_LOG_FATAL);
     // Named as a file, so that no name is taken for another protocol; the fast start pass
     // reopens the file by this name to move the index to the front.
     const QByteArray url = "file:" + QFile::encodeName(path);

@@ -132,6 +132,10 @@ struct SoundtrackReader::Private
 SoundtrackReader::SoundtrackReader(const QStringList &paths)
     : d(std::make_unique<Private>())
 {
+    // Files that are not sounds are an expected answer here, named in skipped(), not something
+    // for FFmpeg to print about.
+    if (av_log_get_level() > AV_LOG_FATAL)
+        av_log_set_level(AV_LOG_FATAL);
     d->paths = paths;
     for (const QString &path : paths) {
         const OpenSound sound = openSound(path);
