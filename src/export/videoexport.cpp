@@ -207,7 +207,9 @@ VideoExportResult writeVideo(const VideoExportSettings &settings, const std::ato
         };
 
         const auto pictureOf = [&settings](int index) {
-            return std::async(std::launch::async, settings.picture, index, settings.frameSize);
+            return std::async(std::launch::async, [&settings, index] {
+                return settings.picture(index, settings.frameSize);
+            });
         };
         // The next slide decodes while the encoder works on this one.
         std::future<QImage> nextPicture = pictureOf(0);

@@ -30,8 +30,9 @@ struct VideoExportSettings
     QColor background = Qt::black;
     int slideCount = 0;
     // Slide `index` (0 to slideCount - 1, in show order) upright and scaled to fit inside
-    // `fitInside` (see fittedSize). Called on a worker thread, one call at a time, while the
-    // export runs; a null image fails the export.
+    // `fitInside` (see fittedSize). Called on a worker thread, one call at a time, each slide
+    // once, while the export runs; a null image fails the export. Whatever the callback keeps
+    // of a picture after returning it stays in memory: a long show should not keep them all.
     std::function<QImage(int index, QSize fitInside)> picture;
     // Played one after another, without gaps.
     QStringList soundPaths;
