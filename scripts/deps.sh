@@ -5,6 +5,8 @@
 LANTERNREEL_RUN_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libavformat-dev libturbojpeg0-dev
+  # video export: H.264 (libx264 inside libavcodec), AAC, picture and sound conversion
+  libavcodec-dev libswscale-dev libswresample-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   qt6-image-formats-plugins qt6-wayland
   # renders the icons' PNG sizes from their SVG
