@@ -1,11 +1,15 @@
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
 #include "fakes.h"
+#include "panels/infopanel.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
 #include "testslides.h"
 
+#include <QLabel>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 using namespace lanternreel;
@@ -120,8 +124,7 @@ TEST_F(PlaybackTest, OneSlideShowStopsAfterOneIntervalUnlessLooping)
     EXPECT_FALSE(document->isSlideshowInProgress());
     EXPECT_EQ(fakes.timers.activeCount(), 0);
 
-    FakeMenuItem loop;
-    document->loopPlayback(loop);
+    document->loopPlayback();
     document->startSlideshow();
     fakes.timers.advance(30);
     EXPECT_TRUE(document->isSlideshowInProgress());
@@ -302,10 +305,11 @@ TEST_F(PlaybackTest, MenuCommandsReachTheSameOperations)
     item("Add Sound…")->trigger();
     EXPECT_EQ(document->getSoundHandler()->numSounds(), 1);
     item("Slideshow Info…")->trigger();
-    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("3 images"));
+    ASSERT_NE(document->getInfoPanel(), nullptr);
+    EXPECT_EQ(document->getInfoPanel()->numberOfSlides()->text(), QStringLiteral("3 images"));
     item("Soundtrack…")->trigger();
-    ASSERT_NE(document->getSoundTableView(), nullptr);
-    document->getSoundTableView()->selectRow(0);
+    ASSERT_NE(document->getSoundPanel(), nullptr);
+    document->getSoundPanel()->tableView()->selectRow(0);
     item("Remove Sound")->trigger();
     EXPECT_EQ(document->getSoundHandler()->numSounds(), 0);
 }

@@ -6,6 +6,7 @@
 #include "fakedocumentpanels.h"
 #include "fakes.h"
 #include "fifowatchdog.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/sounds.h"
 #include "slides/imagehandler.h"
@@ -70,10 +71,8 @@ protected:
     QString savedShow(const char *name, bool randomOn = false)
     {
         MyDocument *document = showOfThree();
-        if (randomOn) {
-            FakeMenuItem item(0);
-            document->randomizeSlides(item);
-        }
+        if (randomOn)
+            document->randomizeSlides();
         panels.saveAsAnswer = path(name);
         EXPECT_TRUE(controller.saveDocumentAs(document));
         controller.closeDocument(document);
@@ -113,8 +112,8 @@ TEST_F(ShowDocumentTest, SaveAsAddsTheExtensionAndRenamesTheWindow)
 TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
 {
     const QString file = savedShow("flags.lrshow", true);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 1);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 0);
+    fakes.menuFlags.loopOn = true;
+    fakes.menuFlags.randomOn = false;
     fakes.log.outLines.clear();
 
     auto *document = qobject_cast<MyDocument *>(controller.openDocument(file));
@@ -139,8 +138,8 @@ TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
 
     // The other way round, and the random order starts at the first slide.
     controller.closeDocument(document);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 0);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 1);
+    fakes.menuFlags.loopOn = false;
+    fakes.menuFlags.randomOn = true;
     document = qobject_cast<MyDocument *>(controller.openDocument(file));
     ASSERT_NE(document, nullptr);
     EXPECT_FALSE(document->getImageHandler()->isLoop());
@@ -256,7 +255,7 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
     // hands it to the table.
     auto dropSoundRow = [](MyDocument *document, int row, int onto) {
         document->showSoundPanel();
-        QTableView *view = document->getSoundTableView();
+        QTableView *view = document->getSoundPanel()->tableView();
         view->selectRow(row);
         const std::unique_ptr<QMimeData> drag(
             view->model()->mimeData(view->selectionModel()->selectedIndexes()));
@@ -292,7 +291,7 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
         { "remove a sound", true,
           [](MyDocument *document) {
               document->showSoundPanel();
-              document->getSoundTableView()->selectRow(1);
+              document->getSoundPanel()->tableView()->selectRow(1);
               document->removeSong();
           } },
         { "reorder the sounds in their table", true,
@@ -312,9 +311,8 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
         // Neither flag is taken from the file: an opened show takes both from the menu.
         { "switch loop and random", false,
           [](MyDocument *document) {
-              FakeMenuItem loop(0), random(0);
-              document->loopPlayback(loop);
-              document->randomizeSlides(random);
+              document->loopPlayback();
+              document->randomizeSlides();
           } },
     };
     for (const Case &c : cases) {
