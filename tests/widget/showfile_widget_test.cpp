@@ -2,6 +2,7 @@
 #include "app/mainmenu.h"
 #include "document/model.h"
 #include "document/mydocument.h"
+#include "document/show.h"
 #include "document/showarchive.h"
 #include "fakedocumentpanels.h"
 #include "fakes.h"
@@ -146,6 +147,40 @@ TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
     EXPECT_TRUE(document->getImageHandler()->isRandom());
     EXPECT_EQ(document->getImageHandler()->randomSlides().front()->name(),
               QStringLiteral("one.jpg"));
+}
+
+// A show opened from a file takes loop and random from what the menu's items show, read from the
+// items themselves: a translation that retitles them changes nothing.
+TEST_F(ShowDocumentTest, AnOpenedShowTakesLoopAndRandomFromTheMenuUnderAnyTitles)
+{
+    fakes.bundle.menuFlags = &menu; // as the program wires it
+    menu.loopItem()->setText(QStringLiteral("Diaporama en &boucle"));
+    menu.randomItem()->setText(QStringLiteral("Ordre &aléatoire"));
+    MyDocument *source = showOfThree();
+    panels.saveAsAnswer = path("flags.lrshow");
+    ASSERT_TRUE(controller.saveDocumentAs(source));
+    ASSERT_TRUE(QFile::copy(path("flags.lrshow"), path("again.lrshow")));
+
+    const std::pair<bool, bool> cases[]
+        = { { true, false }, { false, true }, { true, true }, { false, false } };
+    for (const auto &[loop, random] : cases) {
+        SCOPED_TRACE(::testing::Message() << "loop " << loop << ", random " << random);
+        // Chosen in the menu, on the show that is current.
+        controller.makeCurrent(source);
+        if (source->show()->isLoop() != loop)
+            menu.loopItem()->trigger();
+        if (source->show()->isRandom() != random)
+            menu.randomItem()->trigger();
+
+        auto *opened = qobject_cast<MyDocument *>(controller.openDocument(path("again.lrshow")));
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->show()->isLoop(), loop);
+        EXPECT_EQ(opened->show()->isRandom(), random);
+        ASSERT_EQ(controller.currentDocument(), opened);
+        EXPECT_EQ(menu.loopItem()->isChecked(), loop);
+        EXPECT_EQ(menu.randomItem()->isChecked(), random);
+        controller.closeDocument(opened);
+    }
 }
 
 TEST_F(ShowDocumentTest, ABadFileIsRefusedNamingItAndLeavesTheDocumentAlone)
