@@ -153,11 +153,16 @@ bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
         return false;
 
     m_services.log->out(QStringLiteral("here"));
-    const auto from = static_cast<size_t>(draggedRow);
-    const auto to = static_cast<size_t>(row);
-    std::swap(soundsToPlay[from], soundsToPlay[to]);
-    std::swap(soundNames[from], soundNames[to]);
-    std::swap(soundLengths[from], soundLengths[to]);
+    // A swap told as two moves, so that every table's selection stays on its sounds: the lower
+    // sound goes to the higher one's place, then the higher one, now just above it, to the
+    // lower one's. Neighbours need the first move only.
+    const int32_t low = std::min(draggedRow, row);
+    const int32_t high = std::max(draggedRow, row);
+    if (low != high) {
+        moveSound(low, high + 1);
+        if (high - 1 > low)
+            moveSound(high - 1, low);
+    }
     // A playing position that kept its number would name another sound: stop would then miss
     // the one that plays, and the soundtrack would go on after it.
     if (soundIsPlaying) {
@@ -166,8 +171,24 @@ bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
         else if (soundIndex == row)
             soundIndex = draggedRow;
     }
-    m_model->swapped(draggedRow, row);
+    m_model->swapped(low, high);
     return true;
+}
+
+void SoundHandler::moveSound(int32_t from, int32_t before)
+{
+    auto move = [from, before](auto &list) {
+        const auto first = list.begin();
+        if (before > from)
+            std::rotate(first + from, first + from + 1, first + before);
+        else
+            std::rotate(first + before, first + from, first + from + 1);
+    };
+    m_model->aboutToMove(from, before);
+    move(soundsToPlay);
+    move(soundNames);
+    move(soundLengths);
+    m_model->moved();
 }
 
 void SoundHandler::playSound()

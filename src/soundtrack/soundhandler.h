@@ -88,6 +88,8 @@ public:
 private:
     // Has the end of `sound`'s playback reported here.
     void listenTo(Sound &sound);
+    // Moves the sound at `from` to stand before the one at `before`, in all three lists.
+    void moveSound(int32_t from, int32_t before);
     // Plays the first sound from `index` on that can play; the soundtrack falls silent when none
     // is left. The position stays inside the list either way.
     void playFrom(int32_t index);

@@ -118,16 +118,14 @@ bool SoundtrackModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
     return m_handler.acceptDrop(target, isDragFromThisSoundtrack(data));
 }
 
-// A swap is no move: the rows between stay, and every table's selection stays on its rows, as
-// it would after asking for every row again.
+// The rows moved as they were swapped; a row dropped onto itself is shown again all the same.
 void SoundtrackModel::swapped(int first, int second)
 {
-    const int lastColumn = columnCount() - 1;
-    emit dataChanged(index(first, 0), index(first, lastColumn));
-    if (second == first)
+    if (first != second) {
+        emit soundsSwapped();
         return;
-    emit dataChanged(index(second, 0), index(second, lastColumn));
-    emit soundsSwapped();
+    }
+    emit dataChanged(index(first, 0), index(first, columnCount() - 1));
 }
 
 } // namespace lanternreel

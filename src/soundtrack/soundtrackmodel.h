@@ -51,9 +51,11 @@ private:
     void appended() { endInsertRows(); }
     void aboutToRemove(int row) { beginRemoveRows({}, row, row); }
     void removed() { endRemoveRows(); }
+    void aboutToMove(int row, int before) { beginMoveRows({}, row, row, {}, before); }
+    void moved() { endMoveRows(); }
     void aboutToReplace() { beginResetModel(); }
     void replaced() { endResetModel(); }
-    // The sounds at `first` and `second` changed places (the same row when dropped onto itself).
+    // A drop swapped the sounds at `first` and `second`, the same row when dropped onto itself.
     void swapped(int first, int second);
 
     QByteArray dragMarker(int row) const;

@@ -15,7 +15,7 @@ using namespace lanternreel::testing;
 
 namespace {
 
-// What the soundtrack's model tells the tables that show it: rows in, rows out, rows changed
+// What the soundtrack's model tells the tables that show it: rows in, out and moved, rows changed
 // (by their first row), and whole resets, which would lose every table's selection.
 struct ModelSignals
 {
@@ -27,6 +27,7 @@ struct ModelSignals
         QObject::connect(
             model, &QAbstractItemModel::rowsRemoved,
             [this](const QModelIndex &, int first, int last) { removed += last - first + 1; });
+        QObject::connect(model, &QAbstractItemModel::rowsMoved, [this] { ++moved; });
         QObject::connect(
             model, &QAbstractItemModel::dataChanged,
             [this](const QModelIndex &from, const QModelIndex &) { changed.append(from.row()); });
@@ -34,12 +35,13 @@ struct ModelSignals
     }
     void clear()
     {
-        inserted = removed = resets = 0;
+        inserted = removed = moved = resets = 0;
         changed.clear();
     }
 
     int inserted = 0;
     int removed = 0;
+    int moved = 0;
     QList<int> changed;
     int resets = 0;
 };
@@ -410,9 +412,9 @@ TEST_F(SoundTableTest, DropSwapsTheDraggedRowWithTheTargetKeepingRowsTogether)
     EXPECT_TRUE(handler.acceptDrop(2, true));
     EXPECT_EQ(rows(), rowsOf("Y X W Z"));
     EXPECT_EQ(fakes.log.outLines, QStringList { QStringLiteral("here") });
-    // A swap, not a move: the two rows change, the rows between stay.
-    EXPECT_EQ(table.changed, QList<int>({ 0, 2 }));
-    EXPECT_EQ(table.resets + table.inserted + table.removed, 0);
+    // Told as the two sounds' moves, so that selections in the tables go with them.
+    EXPECT_EQ(table.moved, 2);
+    EXPECT_EQ(table.resets + table.inserted + table.removed + table.changed.size(), 0);
 
     // Below the last row (or at a negative one) means the last row.
     ASSERT_TRUE(handler.acceptDrop(2, true)); // back to W X Y Z, draggedRow still 0
@@ -423,11 +425,14 @@ TEST_F(SoundTableTest, DropSwapsTheDraggedRowWithTheTargetKeepingRowsTogether)
     EXPECT_TRUE(handler.acceptDrop(-1, true));
     EXPECT_EQ(rows(), rowsOf("W X Y Z"));
 
-    // Onto itself: nothing moves, but the drop is still taken and told.
+    // Onto itself: nothing moves, but the drop is still taken, told, and the row shown again.
     handler.writeRows({ 2 });
+    table.clear();
     EXPECT_TRUE(handler.acceptDrop(2, true));
     EXPECT_EQ(rows(), rowsOf("W X Y Z"));
     EXPECT_EQ(fakes.log.outLines.size(), 5);
+    EXPECT_EQ(table.changed, QList<int> { 2 });
+    EXPECT_EQ(table.moved, 0);
 }
 
 TEST_F(SoundTableTest, SwapKeepsTheTotalAndThePlayingSoundStoppable)
