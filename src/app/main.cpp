@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     QtDocumentPanels panels;
     controller.setPanels(&panels);
     MainMenu menu(controller);
-    platform.setMenus(&menu);
+    platform.setMenuFlags(&menu);
     DragWatcher watcher(controller);
     controller.setWindowHook([&menu, &watcher](DocumentWindow *window) {
         menu.installInto(window);

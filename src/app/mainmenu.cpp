@@ -1,8 +1,8 @@
 #include "mainmenu.h"
 
 #include "document/mydocument.h"
+#include "document/show.h"
 #include "platform/qt/documentcontroller.h"
-#include "platform/qt/qtmenuitem.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -100,7 +100,10 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);
+    connect(&m_controller, &DocumentController::currentDocumentChanged, this,
+            &MainMenu::followCurrentShow);
     updateEnabled();
+    followCurrentShow();
 }
 
 MainMenu::~MainMenu() = default;
@@ -118,15 +121,6 @@ void MainMenu::fillRecentMenu()
     QAction *clear = m_recentMenu->addAction(tr("Clear Menu"));
     clear->setEnabled(!recent.isEmpty());
     connect(clear, &QAction::triggered, this, [this] { m_controller.clearRecentDocuments(); });
-}
-
-std::unique_ptr<MenuItem> MainMenu::findItem(const QString &menuTitle,
-                                             const QString &itemTitle) const
-{
-    QAction *action = itemWithTitle(menuTitle, itemTitle);
-    if (!action)
-        return nullptr;
-    return std::make_unique<QtMenuItem>(action);
 }
 
 QAction *MainMenu::addAction(const QString &menu, const QString &title,
@@ -161,9 +155,9 @@ QAction *MainMenu::addCommand(const QString &menu, const QString &title,
     return action;
 }
 
-// The item's state is the command's to change: Qt has already flipped the check mark when
-// `triggered` arrives, so it is put back first and the document then decides.
-void MainMenu::addToggle(QAction *action, void (MyDocument::*command)(MenuItem &))
+// The check mark is the show's to change: Qt has already flipped it when `triggered` arrives,
+// so it is put back first, and follows the show's switch once the command has turned it.
+void MainMenu::addToggle(QAction *action, void (MyDocument::*command)())
 {
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, action, command](bool checked) {
@@ -171,12 +165,26 @@ void MainMenu::addToggle(QAction *action, void (MyDocument::*command)(MenuItem &
             const QSignalBlocker blocker(action);
             action->setChecked(!checked);
         }
-        if (MyDocument *document = currentDocument()) {
-            QtMenuItem item(action);
-            (document->*command)(item);
-        }
+        if (MyDocument *document = currentDocument())
+            (document->*command)();
     });
     m_documentActions.append(action);
+}
+
+// With no show left the items keep what they showed last, for the next show opened from a file.
+void MainMenu::followCurrentShow()
+{
+    for (const QMetaObject::Connection &connection : std::as_const(m_following))
+        disconnect(connection);
+    m_following.clear();
+    MyDocument *document = currentDocument();
+    if (!document)
+        return;
+    const Show *show = document->show();
+    m_loop->setChecked(show->isLoop());
+    m_random->setChecked(show->isRandom());
+    m_following.append(connect(show, &Show::loopChanged, m_loop, &QAction::setChecked));
+    m_following.append(connect(show, &Show::randomChanged, m_random, &QAction::setChecked));
 }
 
 QAction *MainMenu::itemWithTitle(const QString &menuTitle, const QString &itemTitle) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/menuitem.h"
+#include "platform/showflags.h"
 
 #include <QAction>
 #include <QMenu>
@@ -9,15 +9,15 @@
 
 namespace lanternreel {
 
+class Document;
 class DocumentController;
 class DocumentWindow;
-class MenuItem;
 class MyDocument;
 
 // The application's commands. Every document window carries menus made of these same actions,
-// so the checkable items show one state across all windows; each command goes to the current
-// document.
-class MainMenu : public QObject, public MenuLookup
+// so the checkable items show one state across all windows: that of the current show, which
+// they follow. Each command goes to the current document.
+class MainMenu : public QObject, public ShowFlags
 {
     Q_OBJECT
 
@@ -32,8 +32,9 @@ public:
     QAction *randomItem() const { return m_random; }
     // Finds a command by the titles of its menu and its item ("Slideshow", "Loop Slideshow").
     QAction *itemWithTitle(const QString &menuTitle, const QString &itemTitle) const;
-    std::unique_ptr<MenuItem> findItem(const QString &menuTitle,
-                                       const QString &itemTitle) const override;
+    // What the loop and random items show now, for a show being opened.
+    bool loop() const override { return m_loop->isChecked(); }
+    bool random() const override { return m_random->isChecked(); }
     // File › Open Recent, the same submenu in every window; filled each time it opens.
     QMenu *recentMenu() const { return m_recentMenu.get(); }
 
@@ -42,9 +43,11 @@ private:
                         void (MyDocument::*command)());
     QAction *addAction(const QString &menu, const QString &title, const QKeySequence &shortcut);
     void addSeparator(const QString &menu);
-    void addToggle(QAction *action, void (MyDocument::*command)(MenuItem &));
+    void addToggle(QAction *action, void (MyDocument::*command)());
     MyDocument *currentDocument() const;
     void updateEnabled();
+    // The check marks show the current show's switches, and follow them from then on.
+    void followCurrentShow();
     void fillRecentMenu();
 
     DocumentController &m_controller;
@@ -52,6 +55,7 @@ private:
     QList<QAction *> m_documentActions;              // need a current document
     QAction *m_loop = nullptr;
     QAction *m_random = nullptr;
+    QList<QMetaObject::Connection> m_following; // to the current show
     std::unique_ptr<QMenu> m_recentMenu;
 };
 

@@ -28,12 +28,17 @@ void SoundTableView::dropEvent(QDropEvent *event)
 {
     const QModelIndex index = ontoDraggedRow(event);
     if (!index.isValid()) {
+        // The base class accepts the drop only when the model took it.
+        event->ignore();
         QTableView::dropEvent(event);
+        if (event->isAccepted())
+            emit dropTaken();
         return;
     }
     if (model()->dropMimeData(event->mimeData(), Qt::MoveAction, -1, -1, index)) {
         event->setDropAction(Qt::MoveAction);
         event->accept();
+        emit dropTaken();
     }
     // As the base class ends a drop.
     stopAutoScroll();

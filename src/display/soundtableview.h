@@ -14,6 +14,10 @@ class SoundTableView : public QTableView
 public:
     using QTableView::QTableView;
 
+signals:
+    // The model took a row dropped here.
+    void dropTaken();
+
 protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;

@@ -1,9 +1,10 @@
 #include "document/model.h"
+#include "document/show.h"
 #include "document/showarchive.h"
 #include "mydocument.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
-#include "platform/menuitem.h"
+#include "platform/showflags.h"
 #include "platform/sounds.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
@@ -12,27 +13,14 @@
 
 namespace lanternreel {
 
-namespace {
-
-// The state of an item of the application's menu; a missing item reads as off.
-int menuItemState(const Services &services, const QString &menu, const QString &item)
-{
-    if (!services.menus)
-        return 0;
-    const std::unique_ptr<MenuItem> found = services.menus->findItem(menu, item);
-    return found ? found->state() : 0;
-}
-
-} // namespace
-
 bool MyDocument::dataRepresentationOfType(const QString &typeName, QIODevice &device)
 {
     if (typeName != QLatin1String(ShowTypeName))
         return false;
     // A slide that no longer decodes would make a file that does not open: better no save.
-    if (!imageHandle->compressImages())
+    if (!m_show->slides().compressImages())
         return false;
-    model->setImageHandler(imageHandle);
+    model->setImageHandler(m_show->sharedSlides());
     model->setSoundHandler(soundHandle);
     return writeShow(device, *model);
 }
@@ -49,17 +37,15 @@ bool MyDocument::loadDataRepresentation(QIODevice &device, const QString &, QStr
             *why = QStringLiteral("It is damaged: a picture in it does not decode.");
         return false;
     }
-    if (slideshowInProgress)
+    if (isSlideshowInProgress())
         stopShow();
     model = std::move(decoded);
     setImageHandler(model->imageHandler());
     setSoundHandler(model->soundHandler());
 
-    const QString slideshow = QStringLiteral("Slideshow");
-    imageHandle->setLoop(menuItemState(m_services, slideshow, QStringLiteral("Loop Slideshow"))
-                         == 1);
-    imageHandle->setRandom(menuItemState(m_services, slideshow, QStringLiteral("Randomize Slides"))
-                           == 1);
+    const ShowFlags *menu = m_services.menuFlags;
+    m_show->setLoop(menu && menu->loop());
+    m_show->setRandom(menu && menu->random());
     m_services.log->out(QStringLiteral("Loaded."));
     tellAboutMissingSounds();
     return true;
@@ -83,8 +69,7 @@ void MyDocument::tellAboutMissingSounds()
 
 void MyDocument::fileNameDidChange()
 {
-    if (window2)
-        window2->setWindowTitle(correctWindowTitle(currentImage ? currentImage->image() : nullptr));
+    m_show->retitle();
 }
 
 } // namespace lanternreel

@@ -1,28 +1,39 @@
+#include "fullscreen.h"
+
+#include "display/fakeimageview.h"
+#include "document/mydocument.h"
+#include "document/show.h"
 #include "document/sliderwindow.h"
-#include "mydocument.h"
-#include "platform/alerts.h"
 #include "platform/display.h"
 #include "platform/log.h"
-#include "slides/imagehandler.h"
 #include "ui_fullScreenPanel.h"
 
+#include <QMainWindow>
+#include <QWindow>
 #include <memory>
 
 namespace lanternreel {
 
-void MyDocument::runFullScreen()
-{
-    // Tested first: with no slides the command does nothing else, not even leave full screen.
-    if (refuseEmptyShow())
-        return;
-    if (fullScreen) {
-        releaseScreen();
-        return;
-    }
-    // Full screen opens idle; the soundtrack of a running show plays on.
-    if (slideshowInProgress)
-        stopSlideshow();
+FullScreen::FullScreen(const Services &services, Show &show, QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_show(show)
+{ }
 
+// A window outliving its presentation would keep the screen covered, the cursor hidden and the
+// display taken, with nothing left to answer its keys.
+FullScreen::~FullScreen()
+{
+    if (!m_active)
+        return;
+    // Its document is on its way out: the window's closing has no show left to stop.
+    if (m_window)
+        m_window->setCurrentDocument(nullptr);
+    leave();
+}
+
+void FullScreen::enter(MyDocument *document, const QColor &color, const QMainWindow *menus)
+{
     // A new panel and view for every period in full screen.
     auto panel = std::make_unique<QWidget>();
     Ui::fullScreenPanel layout;
@@ -31,74 +42,68 @@ void MyDocument::runFullScreen()
     Display &display = *m_services.display;
     if (!display.captureMainDisplay())
         m_services.log->log(QStringLiteral("Couldn't capture the main display!"));
-    const QRect frame = display.mainScreenFrame();
 
     // The window deletes itself when it closes.
-    auto *window = new SliderWindow(frame);
-    mainWindow = window;
-    window->setCurrentDocument(this);
+    auto *window = new SliderWindow(display.mainScreenFrame());
+    m_window = window;
+    window->setCurrentDocument(document);
     // The menu bar stays behind in the document window; its commands come along by their keys.
-    if (window2)
-        window->carryMenuCommands(*window2);
-    // The document watches its own full-screen window only; the connection ends with the
-    // document, so no closing reaches a document that is gone.
-    connect(window, &SliderWindow::windowWillClose, this, &MyDocument::fullScreenWindowWillClose);
-    window->setBackgroundColor(fullscreenColor);
-    fullPanel = panel.get();
-    fullImageView = layout.fullImageView;
+    if (menus)
+        window->carryMenuCommands(*menus);
+    // Only this period's own window: the connection ends with this object, so no closing
+    // reaches a presentation that is gone.
+    connect(window, &SliderWindow::windowWillClose, this, &FullScreen::windowWillClose);
+    window->setBackgroundColor(color);
+    m_view = layout.fullImageView;
     window->setContentView(panel.release());
-    fullScreen = true;
+    m_active = true;
     window->makeKeyAndOrderFront();
-    fullImageView->setBackgroundColor(fullscreenColor);
-    fullImageView->setImage(imageHandle->curImage());
+    m_view->setBackgroundColor(color);
+    m_view->setImage(m_show.currentSlide());
+    m_following
+        = connect(&m_show, &Show::currentSlideChanged, m_view.data(), &FakeImageView::setImage);
     display.hideCursor();
-    prefetchNeighbours();
 }
 
-bool MyDocument::isShownIn(const QWindow *window) const
+SliderWindow *FullScreen::window() const
 {
-    if (Document::isShownIn(window))
-        return true;
-    return fullScreen && mainWindow && window && mainWindow->windowHandle() == window;
+    return m_window;
 }
 
-void MyDocument::releaseScreen()
+FakeImageView *FullScreen::view() const
 {
-    leavingFullScreen = true;
-    if (mainWindow)
-        mainWindow->close(); // its closing stops the show and the soundtrack
-    leavingFullScreen = false;
-    restoreScreen();
+    return m_view;
 }
 
-void MyDocument::restoreScreen()
+bool FullScreen::isShownIn(const QWindow *window) const
 {
+    return m_active && m_window && window && m_window->windowHandle() == window;
+}
+
+void FullScreen::leave()
+{
+    m_leaving = true;
+    if (m_window)
+        m_window->close(); // its closing stops the show and the soundtrack
+    m_leaving = false;
+    restore();
+}
+
+void FullScreen::restore()
+{
+    disconnect(m_following);
     m_services.display->showCursor();
-    fullScreen = false;
+    m_active = false;
     if (!m_services.display->releaseMainDisplay())
         m_services.log->log(QStringLiteral("Couldn't release the display(s)!"));
 }
 
-void MyDocument::fullScreenWindowWillClose()
+// Closed from outside (the window manager), not by leaving: leave all the same, or the cursor,
+// the display and the full-screen state would stay taken with no window to end them.
+void FullScreen::windowWillClose()
 {
-    stopShow();
-    // Closed from outside (the window manager), not by leaving: leave all the same, or the
-    // cursor, the display and the full-screen state would stay taken with no window to end them.
-    if (fullScreen && !leavingFullScreen && sender() == mainWindow)
-        restoreScreen();
-}
-
-void MyDocument::escapeDown()
-{
-    if (!fullScreen)
-        return;
-    releaseScreen();
-    const SlidePtr current = imageHandle->curImage();
-    if (window2)
-        window2->setWindowTitle(correctWindowTitle(current));
-    if (currentImage)
-        currentImage->setImage(current);
-    prefetchNeighbours();
+    if (m_active && !m_leaving && sender() == m_window)
+        restore();
 }
 
 } // namespace lanternreel

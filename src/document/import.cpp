@@ -1,3 +1,4 @@
+#include "document/show.h"
 #include "mydocument.h"
 #include "slides/imagehandler.h"
 
@@ -8,22 +9,18 @@ namespace lanternreel {
 void MyDocument::selectImages()
 {
     const Content before = content();
-    const SlidePtr shown = imageHandle->selectImages();
+    const SlidePtr shown = m_show->slides().selectImages();
     // A failed import may still have appended the slides before the file that failed.
     noteChanges(before);
-    if (shown)
-        showInWindow(shown);
-    runHeldTick();
+    m_show->importDone(shown);
 }
 
 bool MyDocument::dragOpen(const QStringList &paths)
 {
     const Content before = content();
-    const SlidePtr shown = imageHandle->selectImagesFromDrag(paths);
+    const SlidePtr shown = m_show->slides().selectImagesFromDrag(paths);
     noteChanges(before);
-    if (shown)
-        showInWindow(shown);
-    runHeldTick();
+    m_show->importDone(shown);
     return shown != nullptr;
 }
 

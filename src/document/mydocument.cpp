@@ -2,15 +2,17 @@
 
 #include "display/fakeimageview.h"
 #include "display/slideprefetcher.h"
+#include "document/fullscreen.h"
 #include "document/model.h"
 #include "document/preferencekeys.h"
+#include "document/show.h"
+#include "document/sliderwindow.h"
 #include "platform/alerts.h"
-#include "platform/menuitem.h"
 #include "platform/preferencestore.h"
 #include "platform/sounds.h"
-#include "platform/timers.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
+#include "soundtrack/soundtrackmodel.h"
 #include "ui_MyDocument.h"
 
 namespace lanternreel {
@@ -18,23 +20,25 @@ namespace lanternreel {
 MyDocument::MyDocument(const Services &services)
     : m_services(services)
     , soundHandle(std::make_shared<SoundHandler>(services))
-    , imageHandle(std::make_shared<ImageHandler>(services))
     , model(std::make_unique<Model>(services))
     , defaults(services.preferences)
     , prefetcher(std::make_unique<SlidePrefetcher>())
 {
     registerPreferenceDefaults(*defaults);
-    timerLength = readTimerLength(*defaults);
     fullscreenColor = readFullscreenColor(*defaults);
+    m_show = std::make_unique<Show>(services, std::make_shared<ImageHandler>(services),
+                                    readTimerLength(*defaults));
+    m_fullScreen = std::make_unique<FullScreen>(services, *m_show);
+    connect(m_show.get(), &Show::currentSlideChanged, this, &MyDocument::prefetchNeighbours);
+    watchSoundtrack();
 }
 
 MyDocument::~MyDocument()
 {
-    // A full-screen window outliving its document would keep the screen covered, the cursor
-    // hidden and the display taken, with nothing left to answer its keys.
-    if (fullScreen)
+    // Both stop the show, which must still be here to be stopped.
+    if (isFullScreen())
         releaseScreen();
-    if (slideshowInProgress)
+    if (isSlideshowInProgress())
         stopShow();
 }
 
@@ -43,29 +47,36 @@ QString MyDocument::windowNibName() const
     return QStringLiteral("MyDocument");
 }
 
+// The window's view shows what the show puts up there, and the title names what the show says.
 void MyDocument::loadWindow(DocumentWindow *window)
 {
     Ui::MyDocument layout;
     layout.setupUi(window);
     window2 = window;
     currentImage = layout.currentImage;
+    connect(m_show.get(), &Show::shownSlideChanged, currentImage.data(), &FakeImageView::setImage);
+    connect(m_show.get(), &Show::titleSlideChanged, window,
+            [this](const SlidePtr &slide) { window2->setWindowTitle(correctWindowTitle(slide)); });
 }
 
 void MyDocument::windowControllerDidLoadNib()
 {
-    if (imageHandle->numImages() > 0 && currentImage)
-        currentImage->setImage(imageHandle->firstImage());
-    imageHandle->setIndex(0);
-    prefetchNeighbours();
+    m_show->rewind();
+}
+
+bool MyDocument::isShownIn(const QWindow *window) const
+{
+    return Document::isShownIn(window) || m_fullScreen->isShownIn(window);
 }
 
 void MyDocument::prefetchNeighbours()
 {
     std::vector<const FakeImageView *> views { currentImage.data() };
-    if (fullScreen)
-        views.push_back(fullImageView.data());
-    prefetcher->prefetch(imageHandle->curImage(),
-                         { imageHandle->peekNextImage(), imageHandle->peekPreviousImage() }, views);
+    if (isFullScreen())
+        views.push_back(fullScreenImageView());
+    const ImageHandler &slides = m_show->slides();
+    prefetcher->prefetch(slides.curImage(), { slides.peekNextImage(), slides.peekPreviousImage() },
+                         views);
 }
 
 void MyDocument::waitForPrefetch()
@@ -73,45 +84,44 @@ void MyDocument::waitForPrefetch()
     prefetcher->waitForDone();
 }
 
+ImageHandler *MyDocument::getImageHandler() const
+{
+    return &m_show->slides();
+}
+
 void MyDocument::setImageHandler(std::shared_ptr<ImageHandler> handler)
 {
-    imageHandle = std::move(handler);
+    m_show->setSlides(std::move(handler));
 }
 
 void MyDocument::setSoundHandler(std::shared_ptr<SoundHandler> handler)
 {
     soundHandle = std::move(handler);
+    watchSoundtrack();
 }
 
-void MyDocument::showInWindow(const SlidePtr &slide)
+// The order is saved with the show; a soundtrack the document has since replaced says nothing
+// about this show.
+void MyDocument::watchSoundtrack()
 {
-    if (currentImage)
-        currentImage->setImage(slide);
-    if (window2)
-        window2->setWindowTitle(correctWindowTitle(slide));
+    disconnect(m_soundtrackOrder);
+    m_soundtrackOrder = connect(soundHandle->model(), &SoundtrackModel::soundsSwapped, this,
+                                [this] { setDocumentEdited(true); });
 }
 
-// Only an item that is off turns on; on and the mixed state both turn off.
-void MyDocument::toggleFlag(MenuItem &item, void (ImageHandler::*setFlag)(bool))
+void MyDocument::randomizeSlides()
 {
-    const bool on = item.state() == 0;
-    item.setState(on ? 1 : 0);
-    ((*imageHandle).*setFlag)(on);
+    m_show->setRandom(!m_show->isRandom());
 }
 
-void MyDocument::randomizeSlides(MenuItem &item)
+void MyDocument::loopPlayback()
 {
-    toggleFlag(item, &ImageHandler::setRandom);
-}
-
-void MyDocument::loopPlayback(MenuItem &item)
-{
-    toggleFlag(item, &ImageHandler::setLoop);
+    m_show->setLoop(!m_show->isLoop());
 }
 
 MyDocument::Content MyDocument::content() const
 {
-    Content now { imageHandle->slides(), {} };
+    Content now { m_show->slides().slides(), {} };
     for (const auto &sound : soundHandle->returnSounds())
         now.sounds.push_back(sound.get());
     return now;
@@ -127,27 +137,21 @@ void MyDocument::noteChanges(const Content &before)
 void MyDocument::removeAllImages()
 {
     const Content before = content();
-    if (slideshowInProgress) {
-        stopSlideshow();
+    if (isSlideshowInProgress())
         soundHandle->stopSound();
-    }
-    imageHandle->removeAllImages();
     // In full screen too: no slide that is gone may stay on the screen.
-    if (fullScreen && fullImageView)
-        fullImageView->setImage(nullptr);
-    showInWindow(nullptr);
+    m_show->removeAll();
     noteChanges(before);
 }
 
 void MyDocument::removeCurrentImage()
 {
-    if (fullScreen) {
+    if (isFullScreen()) {
         m_services.alerts->beep();
         return;
     }
     const Content before = content();
-    const SlidePtr shown = imageHandle->removeCurrentImage();
-    showInWindow(shown);
+    m_show->removeCurrent();
     noteChanges(before);
 }
 
@@ -158,19 +162,37 @@ void MyDocument::addSong()
     noteChanges(before);
 }
 
-void MyDocument::removeSong()
-{
-    const Content before = content();
-    soundHandle->removeSong();
-    noteChanges(before);
-}
-
 QString MyDocument::correctWindowTitle(const SlidePtr &slide) const
 {
     QString title = displayName();
     if (slide && slide->hasName())
         title += QStringLiteral(" - ") + slide->name();
     return title;
+}
+
+int32_t MyDocument::getTimerLength() const
+{
+    return m_show->interval();
+}
+
+bool MyDocument::isSlideshowInProgress() const
+{
+    return m_show->isRunning();
+}
+
+bool MyDocument::isFullScreen() const
+{
+    return m_fullScreen->isActive();
+}
+
+SliderWindow *MyDocument::getMainWindow() const
+{
+    return m_fullScreen->window();
+}
+
+FakeImageView *MyDocument::fullScreenImageView() const
+{
+    return m_fullScreen->view();
 }
 
 } // namespace lanternreel

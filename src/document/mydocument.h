@@ -1,6 +1,5 @@
 #pragma once
 
-#include "display/colorwell.h"
 #include "display/fakeimageview.h"
 #include "document/sliderwindow.h"
 #include "platform/qt/document.h"
@@ -8,32 +7,34 @@
 #include "slides/slide.h"
 
 #include <QColor>
-#include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
-
-#include <QTableView>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 namespace lanternreel {
 
+class FullScreen;
 class ImageHandler;
-class MenuItem;
+class InfoPanel;
 class Model;
+class Panel;
 class PreferenceStore;
-class RepeatingTimer;
+class PreferencesPanel;
+class Show;
 class SlidePrefetcher;
 class Sound;
 class SoundHandler;
+class SoundPanel;
 
-// One open show: its slide collection, soundtrack and model, its window, and the commands that
-// reach it from the menus, panels and keys. Methods are grouped by concern in several files.
+// One open show as a document: its file and edited state, its window, and the commands that
+// reach it from the menus, panels and keys. The show itself (position, timer, loop and random)
+// is a Show, which the window's view and title follow; full screen and each panel are objects
+// of their own. Methods are grouped by concern in several files.
 class MyDocument : public Document
 {
     Q_OBJECT
@@ -56,22 +57,25 @@ public:
 
     void setImageHandler(std::shared_ptr<ImageHandler> handler);
     void setSoundHandler(std::shared_ptr<SoundHandler> handler);
-    ImageHandler *getImageHandler() const { return imageHandle.get(); }
+    ImageHandler *getImageHandler() const;
     SoundHandler *getSoundHandler() const { return soundHandle.get(); }
     Model *getModel() const { return model.get(); }
+    Show *show() const { return m_show.get(); }
 
     // Commands.
     void selectImages();
     // Imports files handed over from outside; true when the show then has a slide to show.
     bool dragOpen(const QStringList &paths);
-    void randomizeSlides(MenuItem &item);
-    void loopPlayback(MenuItem &item);
+    // The loop and random switches of this show: each command turns its switch over.
+    void randomizeSlides();
+    void loopPlayback();
     void removeAllImages();
     void removeCurrentImage();
     void addSong();
+    // Removes the lowest row selected in the soundtrack panel opened or worked in last.
     void removeSong();
 
-    // Playback. A running show is one repeating timer whose action is nextImage().
+    // Playback (playback.cpp). A running show is one repeating timer stepping the show.
     void startSlideshow();
     void startShow();
     void nextImage();
@@ -84,7 +88,7 @@ public:
     // Stops a running show, or starts one.
     void spaceDown();
 
-    // Full screen (fullscreen.cpp). Enters full screen, or leaves it when already there.
+    // Full screen (playback.cpp). Enters full screen, or leaves it when already there.
     void runFullScreen();
     // Leaves full screen; the document window is left as it was.
     void releaseScreen();
@@ -95,41 +99,34 @@ public:
     QString correctWindowTitle(const SlidePtr &slide) const;
 
     // Seconds between slides and the full-screen colour, as this document read them.
-    int32_t getTimerLength() const { return timerLength; }
+    int32_t getTimerLength() const;
     QColor getFullscreenColor() const { return fullscreenColor; }
-    bool isSlideshowInProgress() const { return slideshowInProgress; }
-    bool isFullScreen() const { return fullScreen; }
+    bool isSlideshowInProgress() const;
+    bool isFullScreen() const;
 
     FakeImageView *currentImageView() const { return currentImage; }
     // The full-screen window and view of the current or last period in full screen; null once
     // that window has gone.
-    SliderWindow *getMainWindow() const { return mainWindow; }
-    FakeImageView *fullScreenImageView() const { return fullImageView; }
+    SliderWindow *getMainWindow() const;
+    FakeImageView *fullScreenImageView() const;
     // Waits for the slides being decoded ahead of the show.
     void waitForPrefetch();
 
     // Preferences (preferences.cpp). The panel shows this document's values; saving stores them
-    // for documents made from then on and applies them to this document only.
+    // for documents made from then on and applies them to this document only. Each panel's own
+    // buttons act on that panel; these two on the panel opened or worked in last.
     void showPreferencesPanel();
     void savePreferences();
     void cancelPreferences();
-    // The panel opened last and its fields; null once that panel has closed.
-    QDialog *getPreferencesPanel() const { return preferencesPanel; }
-    QLineEdit *getTimerInterval() const { return timerInterval; }
-    ColorWell *getBgColor() const { return bgColor; }
 
-    // Panels (panels.cpp). Each command opens a new panel; outlets point at the newest, and
-    // turn null once it has closed. The information panel is a snapshot taken as it opens; the
-    // soundtrack panel's table is live.
+    // Panels (panels.cpp). Each command opens a new panel. The information panel is a snapshot
+    // taken as it opens; every soundtrack panel shows the soundtrack as it is.
     void slideshowInfo();
     void showSoundPanel();
-    QDialog *getInfoPanel() const { return infoPanel; }
-    QLabel *getNumberOfSlides() const { return numberOfSlides; }
-    QLabel *getDurationOfSlides() const { return durationOfSlides; }
-    QLabel *getProjectedDuration() const { return projectedDuration; }
-    QLabel *getProjectedSoundtrackDuration() const { return projectedSoundtrackDuration; }
-    QDialog *getSoundPanel() const { return soundPanel; }
-    QTableView *getSoundTableView() const { return soundTableView; }
+    // The panel of each kind opened or worked in last; null once it has closed.
+    PreferencesPanel *getPreferencesPanel() const;
+    InfoPanel *getInfoPanel() const;
+    SoundPanel *getSoundPanel() const;
 
     // Printing (printing.cpp). Prints the current slide at its own size, one pixel to one point,
     // at the page's 36-point (half-inch) top and left margins; a slide larger than the printable
@@ -148,12 +145,8 @@ protected:
     void fileNameDidChange() override;
 
 private:
-    // Shows `slide` in the window's view and rebuilds the title from it.
-    void showInWindow(const SlidePtr &slide);
     // Beeps and shows the "Slideshow Is Empty" alert when there is no slide; true then.
     bool refuseEmptyShow();
-    // The loop and random commands: the item's state flips and the flag follows it.
-    void toggleFlag(MenuItem &item, void (ImageHandler::*setFlag)(bool));
     // Once, after a load: which sound files of the soundtrack cannot be played.
     void tellAboutMissingSounds();
     // Marks the document edited when the slide list or the soundtrack changed since `before`.
@@ -164,55 +157,30 @@ private:
     };
     Content content() const;
     void noteChanges(const Content &before);
-    // A new repeating timer of timerLength seconds stepping the show.
-    void scheduleTimer();
-    // The timer's action: a step, or, while an import into the show runs, a step held back.
-    void timerTick();
-    // The step held back during an import, now that the import is over.
-    void runHeldTick();
-    // One step of the show to `slide`: countdown restarted, views and title updated.
-    void showStep(const SlidePtr &slide);
+    // A drop in a soundtrack table reorders the soundtrack with no command of the document's.
+    void watchSoundtrack();
     // Has the slides a step may bring next decoded for the views now showing.
     void prefetchNeighbours();
-    // What leaving full screen does once the window has closed: cursor, flag and display.
-    void restoreScreen();
-    // The full-screen window is about to close.
-    void fullScreenWindowWillClose();
+    // Makes `panel` go with the document, and shows it.
+    void present(Panel *panel);
+    void savePreferences(PreferencesPanel &panel);
+    void removeSongSelectedIn(SoundPanel *panel);
 
     Services m_services;
 
-    int32_t timerLength = 0;
-    std::unique_ptr<RepeatingTimer> timer;
-    bool timerValid = false;
-    bool tickHeld = false; // a tick came while an import ran
     std::shared_ptr<SoundHandler> soundHandle;
-    std::shared_ptr<ImageHandler> imageHandle;
     std::unique_ptr<Model> model;
     QColor fullscreenColor;
     PreferenceStore *defaults = nullptr;
-    bool slideshowInProgress = false;
-    bool fullScreen = false;
-    QPointer<FakeImageView> currentImage;
-    QPointer<SliderWindow> mainWindow; // replaced at each entry into full screen
-    QPointer<QWidget> fullPanel; // loaded afresh at each entry
-    QPointer<FakeImageView> fullImageView; // the full-screen view, while fullScreen is set
-    bool leavingFullScreen = false; // inside releaseScreen()
-    std::unique_ptr<SlidePrefetcher> prefetcher;
+    std::unique_ptr<Show> m_show;
+    std::unique_ptr<FullScreen> m_fullScreen;
+    QMetaObject::Connection m_soundtrackOrder;
     QPointer<DocumentWindow> window2;
-    // Outlets of the preferences panel opened last. The panel also plays the part of its own
-    // window controller: showing and closing it is all that is asked of one.
-    QPointer<QDialog> preferencesPanel;
-    QPointer<QLineEdit> timerInterval;
-    QPointer<ColorWell> bgColor;
-    // Outlets of the information and soundtrack panels opened last; each panel is its own
-    // window controller, as the preferences panel is.
-    QPointer<QDialog> infoPanel;
-    QPointer<QLabel> numberOfSlides;
-    QPointer<QLabel> durationOfSlides;
-    QPointer<QLabel> projectedDuration;
-    QPointer<QLabel> projectedSoundtrackDuration;
-    QPointer<QDialog> soundPanel;
-    QPointer<QTableView> soundTableView;
+    QPointer<FakeImageView> currentImage;
+    std::unique_ptr<SlidePrefetcher> prefetcher;
+    QPointer<PreferencesPanel> preferencesPanel;
+    QPointer<InfoPanel> infoPanel;
+    QPointer<SoundPanel> soundPanel;
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
 };
 

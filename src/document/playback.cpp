@@ -1,15 +1,18 @@
+#include "document/fullscreen.h"
+#include "document/show.h"
 #include "mydocument.h"
 #include "platform/alerts.h"
-#include "platform/timers.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
+
+// Running the show in its window and in full screen: the show steps, and the views follow it.
 
 namespace lanternreel {
 
 // Starting a show and entering full screen both need a slide to show.
 bool MyDocument::refuseEmptyShow()
 {
-    if (imageHandle->numImages() > 0)
+    if (m_show->slides().numImages() > 0)
         return false;
     m_services.alerts->beep();
     m_services.alerts->alert(
@@ -25,91 +28,28 @@ void MyDocument::startSlideshow()
 
 void MyDocument::startShow()
 {
-    if (slideshowInProgress)
+    if (m_show->isRunning())
         return;
     if (refuseEmptyShow())
         return;
-    slideshowInProgress = true;
-    timerValid = true;
-    scheduleTimer();
+    m_show->start();
     soundHandle->playSound();
-}
-
-// timerLength is read afresh here, so an interval changed while a show runs applies from the
-// next step on.
-void MyDocument::scheduleTimer()
-{
-    timer = m_services.timers->scheduleRepeating(timerLength, [this] { timerTick(); });
-}
-
-// The import waits for pictures with events flowing, and a step then would walk a slide list
-// that is half filled (and a random order that does not hold the new slides yet). So the tick
-// waits for the import's end, as it would behind an import that blocked the event loop.
-void MyDocument::timerTick()
-{
-    if (imageHandle->isImporting()) {
-        tickHeld = true;
-        return;
-    }
-    nextImage();
-}
-
-void MyDocument::runHeldTick()
-{
-    if (!tickHeld)
-        return;
-    tickHeld = false;
-    if (timerValid)
-        nextImage();
-}
-
-void MyDocument::showStep(const SlidePtr &slide)
-{
-    // Every step restarts the countdown, so the next automatic step comes one full interval
-    // after the last step of any kind.
-    if (timerValid) {
-        timer->invalidate();
-        scheduleTimer();
-    }
-    if (fullScreen && fullImageView)
-        fullImageView->setImage(slide);
-    showInWindow(slide);
-    prefetchNeighbours();
 }
 
 void MyDocument::nextImage()
 {
-    const SlidePtr slide = imageHandle->nextImage();
-    if (slide) {
-        showStep(slide);
-        return;
-    }
-    // The end of the list: the show stops, the soundtrack plays on to its own end.
-    if (slideshowInProgress)
-        stopSlideshow();
+    m_show->next();
 }
 
 void MyDocument::previousImage()
 {
-    const SlidePtr slide = imageHandle->previousImage();
-    if (slide)
-        showStep(slide);
+    m_show->previous();
 }
 
-// Neither the title nor the countdown changes: a running show goes on from position 0 when its
-// current interval ends.
 void MyDocument::goToFirstSlide()
 {
-    if (imageHandle->numImages() == 0) {
+    if (!m_show->goToFirst())
         m_services.alerts->beep();
-        return;
-    }
-    if (fullScreen && fullImageView)
-        fullImageView->setImage(imageHandle->firstImage());
-    if (currentImage)
-        currentImage->setImage(imageHandle->firstImage());
-    imageHandle->setIndex(0);
-    prefetchNeighbours();
 }
 
 void MyDocument::stopShow()
@@ -120,20 +60,45 @@ void MyDocument::stopShow()
 
 void MyDocument::stopSlideshow()
 {
-    if (timerValid) {
-        timer->invalidate();
-        timerValid = false;
-    }
-    tickHeld = false;
-    slideshowInProgress = false;
+    m_show->stop();
 }
 
 void MyDocument::spaceDown()
 {
-    if (slideshowInProgress)
+    if (m_show->isRunning())
         stopShow();
     else
         startSlideshow();
+}
+
+void MyDocument::runFullScreen()
+{
+    // Tested first: with no slides the command does nothing else, not even leave full screen.
+    if (refuseEmptyShow())
+        return;
+    if (isFullScreen()) {
+        releaseScreen();
+        return;
+    }
+    // Full screen opens idle; the soundtrack of a running show plays on.
+    if (isSlideshowInProgress())
+        stopSlideshow();
+    m_fullScreen->enter(this, fullscreenColor, window2);
+    prefetchNeighbours();
+}
+
+void MyDocument::releaseScreen()
+{
+    m_fullScreen->leave();
+}
+
+void MyDocument::escapeDown()
+{
+    if (!isFullScreen())
+        return;
+    releaseScreen();
+    m_show->reshow();
+    prefetchNeighbours();
 }
 
 } // namespace lanternreel

@@ -1,6 +1,6 @@
+#include "document/show.h"
 #include "mydocument.h"
 #include "platform/alerts.h"
-#include "slides/imagehandler.h"
 
 #include <QLabel>
 #include <QPageSetupDialog>
@@ -30,7 +30,7 @@ std::unique_ptr<QLabel> MyDocument::printableView() const
     auto view = std::make_unique<QLabel>();
     view->setContentsMargins(0, 0, 0, 0);
     view->setScaledContents(true);
-    const SlidePtr slide = imageHandle->curImage();
+    const SlidePtr slide = m_show->currentSlide();
     view->resize(slide ? slide->size() : QSize(0, 0));
     if (slide)
         view->setPixmap(QPixmap::fromImage(slide->pixels()));
@@ -41,7 +41,7 @@ void MyDocument::printShowingPrintPanel(bool showPanels)
 {
     // An empty show has nothing to print: a blank sheet is never what was asked for, so the
     // command is refused as any other command with nothing to act on.
-    if (!imageHandle->curImage()) {
+    if (!m_show->currentSlide()) {
         m_services.alerts->beep();
         return;
     }

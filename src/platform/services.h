@@ -6,10 +6,10 @@ class Alerts;
 class Display;
 class ImportProgress;
 class Log;
-class MenuLookup;
 class MediaLength;
 class OpenPanels;
 class PreferenceStore;
+class ShowFlags;
 class SoundFactory;
 class Timers;
 
@@ -26,7 +26,7 @@ struct Services
     MediaLength *mediaLength = nullptr;      // how long a sound file plays
     ImportProgress *importProgress = nullptr; // the window shown while images import
     Display *display = nullptr;              // the screen a full-screen show takes
-    MenuLookup *menus = nullptr; // the application's menu bar; none reads as off
+    const ShowFlags *menuFlags = nullptr; // the menu's loop and random items; none reads as off
 };
 
 } // namespace lanternreel

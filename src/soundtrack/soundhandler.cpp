@@ -5,7 +5,7 @@
 #include "platform/medialength.h"
 #include "platform/openpanels.h"
 #include "platform/sounds.h"
-#include "platform/tableview.h"
+#include "soundtrack/soundtrackmodel.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -30,6 +30,7 @@ QString twoDigits(int value)
 
 SoundHandler::SoundHandler(const Services &services)
     : m_services(services)
+    , m_model(std::make_unique<SoundtrackModel>(*this))
 { }
 
 // The sounds call back into this handler, so none may report anything while the handler is
@@ -68,30 +69,27 @@ void SoundHandler::addSong()
             m_services.log->out(QStringLiteral("Error in finding sound file length."));
         }
         if (!length) {
-            // The files before this one are in the soundtrack: the tables show them while the
-            // alert waits for the user.
-            reloadTables();
+            // The files before this one are in the soundtrack, and already in every table while
+            // the alert waits for the user.
             m_services.alerts->alert(
                 QStringLiteral("Invalid Sound File"),
                 QStringLiteral("The sound file you have selected is invalid."));
             return;
         }
         listenTo(*sound);
+        m_model->aboutToAppend(numSounds());
         soundLengths.push_back(*length);
         soundNames.push_back(createCleanName(path));
         soundsToPlay.push_back(std::move(sound));
+        m_model->appended();
     }
-    reloadTables();
 }
 
-void SoundHandler::removeSong()
+void SoundHandler::removeSong(const QList<int> &selectedRows)
 {
-    if (!tableV || tableV->numberOfSelectedRows() <= 0)
+    if (selectedRows.isEmpty())
         return;
-    const QList<int> selected = tableV->selectedRowIndexes();
-    if (selected.isEmpty())
-        return;
-    const int row = *std::min_element(selected.begin(), selected.end());
+    const int row = *std::min_element(selectedRows.begin(), selectedRows.end());
     if (row < 0 || row >= numSounds())
         return;
 
@@ -106,9 +104,11 @@ void SoundHandler::removeSong()
     totalLength
         = std::max(0, totalLength - secondsOfTimeString(soundLengths[static_cast<size_t>(row)]));
 
+    m_model->aboutToRemove(row);
     soundsToPlay.erase(soundsToPlay.begin() + row);
     soundLengths.erase(soundLengths.begin() + row);
     soundNames.erase(soundNames.begin() + row);
+    m_model->removed();
 
     // The position keeps naming the same sound when one before it goes.
     if (row < soundIndex)
@@ -118,28 +118,6 @@ void SoundHandler::removeSong()
         playFrom(soundIndex);
     // Removing the last sound must not leave the position past the end of the list.
     soundIndex = std::clamp(soundIndex, 0, std::max(0, numSounds() - 1));
-
-    reloadTables();
-}
-
-void SoundHandler::setTableView(TableView *table)
-{
-    tableV = table;
-    if (table && std::find(m_tables.begin(), m_tables.end(), table) == m_tables.end())
-        m_tables.push_back(table);
-}
-
-void SoundHandler::releaseTableView(const TableView *table)
-{
-    if (tableV == table)
-        tableV = nullptr;
-    m_tables.erase(std::remove(m_tables.begin(), m_tables.end(), table), m_tables.end());
-}
-
-void SoundHandler::reloadTables()
-{
-    for (TableView *table : m_tables)
-        table->reloadData();
 }
 
 QVariant SoundHandler::objectValueForTableColumn(const QString &columnIdentifier, int32_t row) const
@@ -175,11 +153,16 @@ bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
         return false;
 
     m_services.log->out(QStringLiteral("here"));
-    const auto from = static_cast<size_t>(draggedRow);
-    const auto to = static_cast<size_t>(row);
-    std::swap(soundsToPlay[from], soundsToPlay[to]);
-    std::swap(soundNames[from], soundNames[to]);
-    std::swap(soundLengths[from], soundLengths[to]);
+    // A swap told as two moves, so that every table's selection stays on its sounds: the lower
+    // sound goes to the higher one's place, then the higher one, now just above it, to the
+    // lower one's. Neighbours need the first move only.
+    const int32_t low = std::min(draggedRow, row);
+    const int32_t high = std::max(draggedRow, row);
+    if (low != high) {
+        moveSound(low, high + 1);
+        if (high - 1 > low)
+            moveSound(high - 1, low);
+    }
     // A playing position that kept its number would name another sound: stop would then miss
     // the one that plays, and the soundtrack would go on after it.
     if (soundIsPlaying) {
@@ -188,8 +171,24 @@ bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
         else if (soundIndex == row)
             soundIndex = draggedRow;
     }
-    reloadTables();
+    m_model->swapped(low, high);
     return true;
+}
+
+void SoundHandler::moveSound(int32_t from, int32_t before)
+{
+    auto move = [from, before](auto &list) {
+        const auto first = list.begin();
+        if (before > from)
+            std::rotate(first + from, first + from + 1, first + before);
+        else
+            std::rotate(first + before, first + from, first + from + 1);
+    };
+    m_model->aboutToMove(from, before);
+    move(soundsToPlay);
+    move(soundNames);
+    move(soundLengths);
+    m_model->moved();
 }
 
 void SoundHandler::playSound()
@@ -256,17 +255,17 @@ bool SoundHandler::restoreSoundtrack(std::vector<std::unique_ptr<Sound>> sounds,
         stopSound();
     for (const auto &sound : soundsToPlay)
         sound->setOnFinished(nullptr);
+    m_model->aboutToReplace();
     soundsToPlay = std::move(sounds);
     soundLengths = std::move(lengths);
     soundNames = std::move(displayNames);
+    m_model->replaced();
     soundIndex = index;
     totalLength = total;
     // A show file's sounds come without anyone to hear their end; without this the soundtrack
     // of a reopened show would stop after its first sound.
     for (const auto &sound : soundsToPlay)
         listenTo(*sound);
-    if (tableV)
-        tableV->reloadData();
     return true;
 }
 

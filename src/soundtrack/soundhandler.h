@@ -13,11 +13,12 @@
 namespace lanternreel {
 
 class Sound;
-class TableView;
+class SoundtrackModel;
 
 // The soundtrack of one show: three parallel lists (sounds, their length strings, their display
 // names), the play position and the total length in whole seconds. Started, its sounds play one
-// after another from the first to the last, then it falls silent.
+// after another from the first to the last, then it falls silent. Its model shows the lists as a
+// table, in every soundtrack panel of the show at once.
 class SoundHandler
 {
 public:
@@ -28,8 +29,9 @@ public:
 
     // Lets the user choose sound files and appends them, stopping at the first invalid one.
     void addSong();
-    // Removes the lowest selected row of the table; nothing without a table or a selection.
-    void removeSong();
+    // Removes the sound at the lowest of `selectedRows` (the rows selected in a soundtrack
+    // table); nothing when none is given.
+    void removeSong(const QList<int> &selectedRows);
     // Starts the soundtrack at its first sound, stopping the sound that plays first.
     void playSound();
     // Stops the sound at the play position if it plays.
@@ -56,13 +58,8 @@ public:
     // The sounds that cannot play (see Sound::canPlay), in play order.
     std::vector<const Sound *> unplayableSounds() const;
 
-    // The table whose selection Remove Sound takes, or nullptr. It shows the soundtrack, as does
-    // every table set here before it that is still open. Not owned: whoever sets a table
-    // releases it before the table goes.
-    void setTableView(TableView *table);
-    // Forgets `table`, which no longer shows the soundtrack; for a table on its way out.
-    void releaseTableView(const TableView *table);
-    TableView *tableView() const { return tableV; }
+    // The soundtrack as a table, told of every change to the three lists.
+    SoundtrackModel *model() const { return m_model.get(); }
 
     // The table's questions, answered from the three lists. Rows count from 0.
     int32_t numberOfRowsInTableView() const { return numSounds(); }
@@ -91,8 +88,8 @@ public:
 private:
     // Has the end of `sound`'s playback reported here.
     void listenTo(Sound &sound);
-    // Has every table that shows the soundtrack ask for its rows again.
-    void reloadTables();
+    // Moves the sound at `from` to stand before the one at `before`, in all three lists.
+    void moveSound(int32_t from, int32_t before);
     // Plays the first sound from `index` on that can play; the soundtrack falls silent when none
     // is left. The position stays inside the list either way.
     void playFrom(int32_t index);
@@ -106,8 +103,8 @@ private:
     std::vector<std::unique_ptr<Sound>> soundsToPlay;
     std::vector<QString> soundLengths;
     std::vector<QString> soundNames;
-    TableView *tableV = nullptr;
-    std::vector<TableView *> m_tables; // every table that shows the soundtrack, tableV among them
+    // Last, so that it goes first: the tables showing it let go of it before the lists go.
+    std::unique_ptr<SoundtrackModel> m_model;
 };
 
 } // namespace lanternreel

@@ -4,6 +4,7 @@
 
 #include "document/mydocument.h"
 #include "fakes.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "soundtrack/soundhandler.h"
 
@@ -78,7 +79,8 @@ protected:
 } // namespace
 
 // Dragging a row onto another swaps them; dragging it onto itself is a drop like any other
-// ("here", the table reloaded) that changes nothing. Only a real change marks the show edited.
+// ("here", the row shown again) that changes nothing. The dragged sound stays selected, and only
+// a real change marks the show edited.
 TEST_F(SoundTableDragTest, ARowDroppedWithTheMouseIsTakenEvenOntoItself)
 {
     auto *document = static_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
@@ -92,7 +94,7 @@ TEST_F(SoundTableDragTest, ARowDroppedWithTheMouseIsTakenEvenOntoItself)
     document->addSong();
     document->showSoundPanel();
     document->getSoundPanel()->resize(420, 400);
-    QTableView *view = document->getSoundTableView();
+    QTableView *view = document->getSoundPanel()->tableView();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
 
     struct Case
@@ -112,7 +114,8 @@ TEST_F(SoundTableDragTest, ARowDroppedWithTheMouseIsTakenEvenOntoItself)
         SCOPED_TRACE(c.what);
         fakes.log.outLines.clear();
         document->setDocumentEdited(false);
-        QSignalSpy reloads(view->model(), &QAbstractItemModel::modelReset);
+        QSignalSpy moves(view->model(), &QAbstractItemModel::rowsMoved);
+        QSignalSpy shownAgain(view->model(), &QAbstractItemModel::dataChanged);
         const QRect source = view->visualRect(view->model()->index(c.row, 0));
         const QRect last = view->visualRect(view->model()->index(order.size() - 1, 0));
         const QPoint target = c.ontoRow >= 0
@@ -125,9 +128,13 @@ TEST_F(SoundTableDragTest, ARowDroppedWithTheMouseIsTakenEvenOntoItself)
         const int swapped = c.ontoRow >= 0 ? c.ontoRow : order.size() - 1;
         order.swapItemsAt(c.row, swapped);
         EXPECT_EQ(fakes.log.outLines, QStringList { QStringLiteral("here") });
-        EXPECT_GE(reloads.count(), 1);
+        EXPECT_GE(moves.count() + shownAgain.count(), 1);
         const auto &names = document->getSoundHandler()->returnSoundNames();
         EXPECT_EQ(QStringList(names.begin(), names.end()), order);
+        // The dragged sound stays selected where it went.
+        const QModelIndexList selected = view->selectionModel()->selectedRows();
+        ASSERT_EQ(selected.size(), 1);
+        EXPECT_EQ(selected.front().row(), swapped);
         EXPECT_EQ(document->isDocumentEdited(), c.row != swapped);
     }
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "fakedisplay.h"
-#include "fakesounds.h"
 #include "fakeimportprogress.h"
-#include "fakemenulookup.h"
+#include "fakesounds.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
-#include "platform/menuitem.h"
 #include "platform/openpanels.h"
 #include "platform/preferencestore.h"
 #include "platform/services.h"
+#include "platform/showflags.h"
 #include "platform/timers.h"
 
 #include <QString>
@@ -103,15 +102,15 @@ private:
     std::vector<std::shared_ptr<Entry>> m_entries;
 };
 
-class FakeMenuItem : public MenuItem
+// The menu's loop and random items, as a show opened from a file reads them.
+class FakeShowFlags : public ShowFlags
 {
 public:
-    explicit FakeMenuItem(int initial = 0)
-        : value(initial)
-    { }
-    int state() const override { return value; }
-    void setState(int state) override { value = state; }
-    int value;
+    bool loop() const override { return loopOn; }
+    bool random() const override { return randomOn; }
+
+    bool loopOn = false;
+    bool randomOn = false;
 };
 
 // Answers each chooser from a script: the next queued answer, or "cancelled" when none is left.
@@ -160,7 +159,7 @@ public:
         bundle.mediaLength = &mediaLength;
         bundle.importProgress = &importProgress;
         bundle.display = &display;
-        bundle.menus = &menus;
+        bundle.menuFlags = &menuFlags;
     }
     FakeServices(const FakeServices &) = delete;
     FakeServices &operator=(const FakeServices &) = delete;
@@ -176,7 +175,7 @@ public:
     FakeMediaLength mediaLength;
     FakeImportProgress importProgress;
     FakeDisplay display;
-    FakeMenuLookup menus;
+    FakeShowFlags menuFlags;
     Services bundle;
 };
 

@@ -2,7 +2,6 @@
 
 #include "platform/medialength.h"
 #include "platform/sounds.h"
-#include "platform/tableview.h"
 
 #include <QHash>
 #include <QSet>
@@ -82,17 +81,6 @@ public:
     }
 
     QHash<QString, MediaDuration> table;
-};
-
-class FakeTableView : public TableView
-{
-public:
-    void reloadData() override { ++reloads; }
-    int numberOfSelectedRows() const override { return static_cast<int>(selected.size()); }
-    QList<int> selectedRowIndexes() const override { return selected; }
-
-    QList<int> selected;
-    int reloads = 0;
 };
 
 } // namespace lanternreel::testing

@@ -1,5 +1,6 @@
 #include "fakes.h"
 #include "soundtrack/soundhandler.h"
+#include "soundtrack/soundtrackmodel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,37 @@ using namespace lanternreel;
 using namespace lanternreel::testing;
 
 namespace {
+
+// What the soundtrack's model tells the tables that show it: rows in, out and moved, rows changed
+// (by their first row), and whole resets, which would lose every table's selection.
+struct ModelSignals
+{
+    explicit ModelSignals(SoundtrackModel *model)
+    {
+        QObject::connect(
+            model, &QAbstractItemModel::rowsInserted,
+            [this](const QModelIndex &, int first, int last) { inserted += last - first + 1; });
+        QObject::connect(
+            model, &QAbstractItemModel::rowsRemoved,
+            [this](const QModelIndex &, int first, int last) { removed += last - first + 1; });
+        QObject::connect(model, &QAbstractItemModel::rowsMoved, [this] { ++moved; });
+        QObject::connect(
+            model, &QAbstractItemModel::dataChanged,
+            [this](const QModelIndex &from, const QModelIndex &) { changed.append(from.row()); });
+        QObject::connect(model, &QAbstractItemModel::modelReset, [this] { ++resets; });
+    }
+    void clear()
+    {
+        inserted = removed = moved = resets = 0;
+        changed.clear();
+    }
+
+    int inserted = 0;
+    int removed = 0;
+    int moved = 0;
+    QList<int> changed;
+    int resets = 0;
+};
 
 class SoundHandlerTest : public ::testing::Test
 {
@@ -108,8 +140,7 @@ TEST_F(SoundHandlerTest, UnreadableLengthGivesNothingAndTellsStandardOutput)
 
 TEST_F(SoundHandlerTest, AddSongAppendsTheChosenFilesInOrder)
 {
-    FakeTableView table;
-    handler.setTableView(&table);
+    ModelSignals table(handler.model());
     addSongs({ QStringLiteral("one.wav"), QStringLiteral("two.mp3"), QStringLiteral("one.wav") },
              125);
 
@@ -120,7 +151,8 @@ TEST_F(SoundHandlerTest, AddSongAppendsTheChosenFilesInOrder)
     ASSERT_EQ(handler.numSounds(), 3);
     EXPECT_EQ(handler.returnSounds()[1]->path(), QStringLiteral("/music/two.mp3"));
     EXPECT_EQ(handler.returnTotalLength(), 375);
-    EXPECT_EQ(table.reloads, 1);
+    EXPECT_EQ(table.inserted, 3);
+    EXPECT_EQ(table.resets, 0);
     EXPECT_TRUE(fakes.alerts.alerts.empty());
 }
 
@@ -134,8 +166,9 @@ TEST_F(SoundHandlerTest, CancelledPanelChangesNothing)
 
 TEST_F(SoundHandlerTest, InvalidThirdOfFourKeepsTheFirstTwoAndIgnoresTheFourth)
 {
-    FakeTableView table;
-    handler.setTableView(&table);
+    int rowsWhileAlerted = -1;
+    fakes.alerts.onAlert
+        = [this, &rowsWhileAlerted] { rowsWhileAlerted = handler.model()->rowCount(); };
     addSongs({ QStringLiteral("a.wav"), QStringLiteral("b.wav"), QStringLiteral("bad.wav"),
                QStringLiteral("d.wav") },
              10, { QStringLiteral("bad.wav") });
@@ -150,8 +183,8 @@ TEST_F(SoundHandlerTest, InvalidThirdOfFourKeepsTheFirstTwoAndIgnoresTheFourth)
     // The fourth file was never looked at, and the discarded sound is gone.
     EXPECT_EQ(fakes.sounds.madeCount(), 3u);
     EXPECT_FALSE(fakes.sounds.made(2).alive);
-    // The table shows the two that were added.
-    EXPECT_EQ(table.reloads, 1);
+    // The tables show the two that were added while the alert is up.
+    EXPECT_EQ(rowsWhileAlerted, 2);
 }
 
 TEST_F(SoundHandlerTest, FileWithALengthButNoSoundIsInvalidAndAddsNoSeconds)
@@ -215,15 +248,13 @@ TEST_F(SoundHandlerTest, PlayingAgainStopsThePlayingSoundAndStartsFromTheFirst)
 
 TEST_F(SoundHandlerTest, RemovingThePlayingSecondStartsTheThirdAtOnce)
 {
-    FakeTableView table;
-    handler.setTableView(&table);
+    ModelSignals table(handler.model());
     addSongs({ QStringLiteral("a.wav"), QStringLiteral("b.wav") }, 61);
     addSongs({ QStringLiteral("c.wav") }, 3725);
     handler.playSound();
     fakes.sounds.finish(0);
 
-    table.selected = { 1 };
-    handler.removeSong();
+    handler.removeSong({ 1 });
 
     EXPECT_EQ(handler.returnSoundNames(), list({ "a.wav", "c.wav" }));
     EXPECT_EQ(handler.returnSoundLengths(), list({ "1:01", "1:02:05" }));
@@ -232,7 +263,9 @@ TEST_F(SoundHandlerTest, RemovingThePlayingSecondStartsTheThirdAtOnce)
     EXPECT_TRUE(fakes.sounds.made(2).playing);
     EXPECT_TRUE(handler.isPlaying());
     EXPECT_EQ(handler.returnSoundIndex(), 1);
-    EXPECT_EQ(table.reloads, 3);
+    EXPECT_EQ(table.inserted, 3);
+    EXPECT_EQ(table.removed, 1);
+    EXPECT_EQ(table.resets, 0);
 
     // The third, now the last, ends the soundtrack.
     fakes.sounds.finish(2);
@@ -241,14 +274,11 @@ TEST_F(SoundHandlerTest, RemovingThePlayingSecondStartsTheThirdAtOnce)
 
 TEST_F(SoundHandlerTest, RemovingThePlayingLastSoundEndsPlaybackInsideTheList)
 {
-    FakeTableView table;
-    handler.setTableView(&table);
     addSongs({ QStringLiteral("a.wav"), QStringLiteral("b.wav") });
     handler.playSound();
     fakes.sounds.finish(0);
 
-    table.selected = { 1 };
-    handler.removeSong();
+    handler.removeSong({ 1 });
 
     EXPECT_FALSE(handler.isPlaying());
     EXPECT_EQ(fakes.sounds.playingCount(), 0);
@@ -256,8 +286,7 @@ TEST_F(SoundHandlerTest, RemovingThePlayingLastSoundEndsPlaybackInsideTheList)
     EXPECT_EQ(handler.returnSoundIndex(), 0);
     EXPECT_EQ(handler.returnTotalLength(), 100);
 
-    table.selected = { 0 };
-    handler.removeSong();
+    handler.removeSong({ 0 });
     EXPECT_EQ(handler.numSounds(), 0);
     EXPECT_EQ(handler.returnSoundIndex(), 0);
     EXPECT_EQ(handler.returnTotalLength(), 0);
@@ -265,16 +294,13 @@ TEST_F(SoundHandlerTest, RemovingThePlayingLastSoundEndsPlaybackInsideTheList)
 
 TEST_F(SoundHandlerTest, RemovingASoundBeforeThePlayingOneKeepsItsPosition)
 {
-    FakeTableView table;
-    handler.setTableView(&table);
     addSongs({ QStringLiteral("a.wav"), QStringLiteral("b.wav"), QStringLiteral("c.wav"),
                QStringLiteral("d.wav") });
     handler.playSound();
     fakes.sounds.finish(0);
     fakes.sounds.finish(1); // c plays, at position 2
 
-    table.selected = { 0, 3 }; // only the lowest goes
-    handler.removeSong();
+    handler.removeSong({ 3, 0 }); // only the lowest goes
 
     EXPECT_EQ(handler.returnSoundNames(), list({ "b.wav", "c.wav", "d.wav" }));
     EXPECT_EQ(handler.returnSoundIndex(), 1);
@@ -286,17 +312,14 @@ TEST_F(SoundHandlerTest, RemovingASoundBeforeThePlayingOneKeepsItsPosition)
     EXPECT_EQ(handler.returnSoundIndex(), 2);
 }
 
-TEST_F(SoundHandlerTest, RemoveWithoutTableOrSelectionDoesNothing)
+TEST_F(SoundHandlerTest, RemoveWithoutASelectedRowDoesNothing)
 {
     addSongs({ QStringLiteral("a.wav") });
-    handler.removeSong();
+    ModelSignals table(handler.model());
+    for (const QList<int> &selected : { QList<int> {}, QList<int> { 1 }, QList<int> { -1 } })
+        handler.removeSong(selected);
     EXPECT_EQ(handler.numSounds(), 1);
-
-    FakeTableView table;
-    handler.setTableView(&table);
-    handler.removeSong();
-    EXPECT_EQ(handler.numSounds(), 1);
-    EXPECT_EQ(table.reloads, 0);
+    EXPECT_EQ(table.removed, 0);
 }
 
 TEST(SoundHandlerLifetimeTest, GoingAwayWhilePlayingStopsTheSoundAndCutsItsCallback)
@@ -323,11 +346,10 @@ class SoundTableTest : public SoundHandlerTest
 protected:
     SoundTableTest()
     {
-        handler.setTableView(&table);
         int seconds = 1;
         for (const char *name : { "W.wav", "X.wav", "Y.wav", "Z.wav" })
             addSongs({ QString::fromUtf8(name) }, seconds++);
-        table.reloads = 0;
+        table.clear();
         fakes.log.outLines.clear();
     }
 
@@ -354,7 +376,7 @@ protected:
         return result;
     }
 
-    FakeTableView table;
+    ModelSignals table { handler.model() };
 };
 
 } // namespace
@@ -372,6 +394,15 @@ TEST_F(SoundTableTest, AnswersRowsAndCellsByColumnIdentifier)
 
     SoundHandler empty(fakes.services());
     EXPECT_EQ(empty.numberOfRowsInTableView(), 0);
+
+    // The model every table shows: a column per identifier, the same cells.
+    const SoundtrackModel &model = *handler.model();
+    ASSERT_EQ(model.rowCount(), 4);
+    ASSERT_EQ(model.columnCount(), 2);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Sound"));
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Duration"));
+    EXPECT_EQ(model.index(2, 0).data().toString(), QStringLiteral("Y.wav"));
+    EXPECT_EQ(model.index(3, 1).data().toString(), QStringLiteral("0:04"));
 }
 
 TEST_F(SoundTableTest, DropSwapsTheDraggedRowWithTheTargetKeepingRowsTogether)
@@ -381,7 +412,9 @@ TEST_F(SoundTableTest, DropSwapsTheDraggedRowWithTheTargetKeepingRowsTogether)
     EXPECT_TRUE(handler.acceptDrop(2, true));
     EXPECT_EQ(rows(), rowsOf("Y X W Z"));
     EXPECT_EQ(fakes.log.outLines, QStringList { QStringLiteral("here") });
-    EXPECT_EQ(table.reloads, 1);
+    // Told as the two sounds' moves, so that selections in the tables go with them.
+    EXPECT_EQ(table.moved, 2);
+    EXPECT_EQ(table.resets + table.inserted + table.removed + table.changed.size(), 0);
 
     // Below the last row (or at a negative one) means the last row.
     ASSERT_TRUE(handler.acceptDrop(2, true)); // back to W X Y Z, draggedRow still 0
@@ -392,11 +425,14 @@ TEST_F(SoundTableTest, DropSwapsTheDraggedRowWithTheTargetKeepingRowsTogether)
     EXPECT_TRUE(handler.acceptDrop(-1, true));
     EXPECT_EQ(rows(), rowsOf("W X Y Z"));
 
-    // Onto itself: nothing moves, but the drop is still taken and told.
+    // Onto itself: nothing moves, but the drop is still taken, told, and the row shown again.
     handler.writeRows({ 2 });
+    table.clear();
     EXPECT_TRUE(handler.acceptDrop(2, true));
     EXPECT_EQ(rows(), rowsOf("W X Y Z"));
     EXPECT_EQ(fakes.log.outLines.size(), 5);
+    EXPECT_EQ(table.changed, QList<int> { 2 });
+    EXPECT_EQ(table.moved, 0);
 }
 
 TEST_F(SoundTableTest, SwapKeepsTheTotalAndThePlayingSoundStoppable)
@@ -431,27 +467,14 @@ TEST_F(SoundTableTest, DropsNotFromThisTableOrOfAGoneRowAreRefused)
     EXPECT_FALSE(handler.acceptDrop(0, false));
 
     // The dragged sound goes before its drop arrives.
-    table.selected = { 3 };
-    handler.removeSong();
-    table.reloads = 0;
+    handler.removeSong({ 3 });
+    table.clear();
     EXPECT_FALSE(handler.acceptDrop(0, true));
 
     EXPECT_EQ(rows(), rowsOf("W X Y"));
     EXPECT_TRUE(fakes.log.outLines.isEmpty());
-    EXPECT_EQ(table.reloads, 0);
+    EXPECT_TRUE(table.changed.isEmpty());
 
     SoundHandler empty(fakes.services());
     EXPECT_FALSE(empty.acceptDrop(0, true));
-}
-
-TEST_F(SoundTableTest, AGoingTableIsForgottenOnlyIfItIsTheOneHeld)
-{
-    FakeTableView older;
-    handler.releaseTableView(&older);
-    EXPECT_EQ(handler.tableView(), &table);
-    handler.releaseTableView(&table);
-    EXPECT_EQ(handler.tableView(), nullptr);
-    addSongs({ QStringLiteral("V.wav") }); // no table left to reload
-    EXPECT_EQ(handler.numSounds(), 5);
-    EXPECT_EQ(table.reloads, 0);
 }

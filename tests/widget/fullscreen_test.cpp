@@ -1,7 +1,9 @@
 #include "app/mainmenu.h"
+#include "display/colorwell.h"
 #include "document/mydocument.h"
 #include "document/sliderwindow.h"
 #include "fakes.h"
+#include "panels/preferencespanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
 #include "testslides.h"
@@ -392,7 +394,7 @@ TEST_F(FullScreenTest, EachEntryLoadsANewPanelInTheColourOfTheMoment)
     const QColor saved(12, 200, 99);
     ASSERT_NE(saved, before);
     document->showPreferencesPanel();
-    document->getBgColor()->setColor(saved);
+    document->getPreferencesPanel()->bgColor()->setColor(saved);
     document->savePreferences();
 
     document->runFullScreen();

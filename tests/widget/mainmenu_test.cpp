@@ -1,5 +1,6 @@
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
+#include "document/show.h"
 #include "fakes.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
@@ -10,7 +11,9 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace lanternreel;
 using namespace lanternreel::testing;
@@ -82,41 +85,9 @@ TEST_F(MainMenuTest, EveryWindowCarriesTheSameSharedItems)
     }
 }
 
-TEST_F(MainMenuTest, LoopItemChangesOnlyTheCurrentDocument)
-{
-    MyDocument *first = openDocument();
-    MyDocument *second = openDocument();
-    QAction *loopItem = menu.loopItem();
-    ASSERT_EQ(controller.currentDocument(), second);
-
-    activate(first);
-    loopItem->trigger();
-    EXPECT_TRUE(loopItem->isChecked());
-    EXPECT_TRUE(loop(first));
-    EXPECT_FALSE(loop(second));
-
-    // The other window shows the same check mark, but its show still does not loop.
-    activate(second);
-    EXPECT_TRUE(loopItem->isChecked());
-    EXPECT_FALSE(loop(second));
-
-    // A show opened while the item is on starts without looping; the item then turns off
-    // without changing it, and on again with it.
-    MyDocument *third = openDocument();
-    ASSERT_EQ(controller.currentDocument(), third);
-    EXPECT_FALSE(loop(third));
-    loopItem->trigger();
-    EXPECT_FALSE(loopItem->isChecked());
-    EXPECT_FALSE(loop(third));
-    loopItem->trigger();
-    EXPECT_TRUE(loopItem->isChecked());
-    EXPECT_TRUE(loop(third));
-
-    EXPECT_TRUE(loop(first));
-    EXPECT_FALSE(loop(second));
-}
-
-TEST_F(MainMenuTest, RandomItemChangesOnlyTheCurrentDocument)
+// Every window holds the same two items; their check marks are the current show's switches,
+// whichever way those change, and the items turn only the current show's.
+TEST_F(MainMenuTest, LoopAndRandomItemsShowAndTurnTheCurrentShowsSwitches)
 {
     MyDocument *first = openDocument();
     MyDocument *second = openDocument();
@@ -124,17 +95,44 @@ TEST_F(MainMenuTest, RandomItemChangesOnlyTheCurrentDocument)
         document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("a.jpg")));
         document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("b.jpg")));
     }
+    // "L" for loop on, "R" for random on, "-" for off.
+    auto text = [](bool loop, bool random) {
+        return std::string { loop ? 'L' : '-', random ? 'R' : '-' };
+    };
+    auto switches = [&](MyDocument *document) {
+        return text(document->show()->isLoop(), document->show()->isRandom());
+    };
+    auto marks = [&] { return text(menu.loopItem()->isChecked(), menu.randomItem()->isChecked()); };
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        const char *first, *second, *marks;
+    };
+    const Step steps[] = {
+        { "loop chosen in the first", [&] { menu.loopItem()->trigger(); }, "L-", "--", "L-" },
+        { "the second activated", [&] { activate(second); }, "L-", "--", "--" },
+        { "random chosen in the second", [&] { menu.randomItem()->trigger(); }, "L-", "-R", "-R" },
+        { "the first activated again", [&] { activate(first); }, "L-", "-R", "L-" },
+        { "loop turned off by the show", [&] { first->show()->setLoop(false); }, "--", "-R", "--" },
+        { "random off in the show behind", [&] { second->show()->setRandom(false); }, "--", "--",
+          "--" },
+        { "random chosen in the first", [&] { menu.randomItem()->trigger(); }, "-R", "--", "-R" },
+    };
     activate(first);
-    menu.randomItem()->trigger();
-    EXPECT_TRUE(menu.randomItem()->isChecked());
-    EXPECT_TRUE(first->getImageHandler()->isRandom());
-    EXPECT_FALSE(second->getImageHandler()->isRandom());
+    for (const Step &step : steps) {
+        step.act();
+        EXPECT_EQ(switches(first), step.first) << step.what;
+        EXPECT_EQ(switches(second), step.second) << step.what;
+        EXPECT_EQ(marks(), step.marks) << step.what;
+    }
 
-    activate(second);
-    menu.randomItem()->trigger();
-    EXPECT_FALSE(menu.randomItem()->isChecked());
-    EXPECT_TRUE(first->getImageHandler()->isRandom());
-    EXPECT_FALSE(second->getImageHandler()->isRandom());
+    // A new show starts with both off, and the items show it.
+    MyDocument *third = openDocument();
+    ASSERT_EQ(controller.currentDocument(), third);
+    EXPECT_EQ(switches(third), "--");
+    EXPECT_EQ(marks(), "--");
+    EXPECT_EQ(switches(first), "-R");
 }
 
 TEST_F(MainMenuTest, CommandsGoToTheCurrentDocumentAndNeedOne)
@@ -174,12 +172,14 @@ TEST_F(MainMenuTest, ShortcutOfASharedItemReachesTheActiveWindowsShow)
     EXPECT_FALSE(loop(second));
 
     activate(second);
-    QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
     EXPECT_FALSE(menu.loopItem()->isChecked());
-    EXPECT_TRUE(loop(first));
-    EXPECT_FALSE(loop(second));
     QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(menu.loopItem()->isChecked());
+    EXPECT_TRUE(loop(first));
     EXPECT_TRUE(loop(second));
+    QTest::keyClick(second->window(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_FALSE(loop(second));
+    EXPECT_TRUE(loop(first));
 }
 
 TEST_F(MainMenuTest, ClosingTheCurrentWindowHandsTheCommandsToTheShowActiveBefore)

@@ -1,5 +1,6 @@
 #include "document/mydocument.h"
 #include "document/preferencekeys.h"
+#include "document/show.h"
 #include "fakes.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
@@ -174,48 +175,27 @@ TEST_F(MyDocumentTest, RemovingAllImagesEmptiesTheShow)
     EXPECT_EQ(title(document), QStringLiteral("Untitled"));
 }
 
-TEST_F(MyDocumentTest, ToggleCommandsTurnAnItemThatIsNotOffOff)
-{
-    MyDocument *document = open([](MyDocument &d) {
-        d.getImageHandler()->appendSlide(makeSlide(QStringLiteral("a.jpg")));
-        d.getImageHandler()->appendSlide(makeSlide(QStringLiteral("b.jpg")));
-    });
-    ImageHandler *handler = document->getImageHandler();
-    for (int state : { 1, 2 }) {
-        SCOPED_TRACE(state);
-        handler->setLoop(true);
-        handler->setRandom(true);
-
-        FakeMenuItem loopItem(state);
-        document->loopPlayback(loopItem);
-        EXPECT_EQ(loopItem.value, 0);
-        EXPECT_FALSE(handler->isLoop());
-
-        FakeMenuItem randomItem(state);
-        document->randomizeSlides(randomItem);
-        EXPECT_EQ(randomItem.value, 0);
-        EXPECT_FALSE(handler->isRandom());
-    }
-}
-
-TEST_F(MyDocumentTest, ToggleCommandsTurnAnItemThatIsOffOn)
+TEST_F(MyDocumentTest, LoopAndRandomCommandsTurnTheirSwitchOverAndTellWhoFollows)
 {
     const SlidePtr a = makeSlide(QStringLiteral("a.jpg"));
     MyDocument *document = open([&](MyDocument &d) {
         d.getImageHandler()->appendSlide(a);
         d.getImageHandler()->appendSlide(makeSlide(QStringLiteral("b.jpg")));
     });
-    ImageHandler *handler = document->getImageHandler();
+    Show *show = document->show();
+    QList<bool> loopTold;
+    QList<bool> randomTold;
+    QObject::connect(show, &Show::loopChanged, [&](bool on) { loopTold.append(on); });
+    QObject::connect(show, &Show::randomChanged, [&](bool on) { randomTold.append(on); });
 
-    FakeMenuItem loopItem(0);
-    document->loopPlayback(loopItem);
-    EXPECT_EQ(loopItem.value, 1);
-    EXPECT_TRUE(handler->isLoop());
-
-    FakeMenuItem randomItem(0);
-    document->randomizeSlides(randomItem);
-    EXPECT_EQ(randomItem.value, 1);
-    EXPECT_TRUE(handler->isRandom());
+    for (bool on : { true, false }) {
+        document->loopPlayback();
+        document->randomizeSlides();
+        EXPECT_EQ(document->getImageHandler()->isLoop(), on);
+        EXPECT_EQ(document->getImageHandler()->isRandom(), on);
+    }
+    EXPECT_EQ(loopTold, QList<bool>({ true, false }));
+    EXPECT_EQ(randomTold, QList<bool>({ true, false }));
     // Neither command touches the window.
     EXPECT_EQ(shown(document), a);
     EXPECT_EQ(title(document), QStringLiteral("Untitled"));

@@ -1,15 +1,18 @@
 #include "document/mydocument.h"
 #include "document/preferencekeys.h"
-#include "document/soundtablemodel.h"
 #include "fakes.h"
+#include "panels/infopanel.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
+#include "soundtrack/soundtrackmodel.h"
 #include "testslides.h"
 
 #include <QApplication>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <functional>
@@ -67,17 +70,17 @@ protected:
         return QStringList(list.begin(), list.end());
     }
 
-    static QStringList infoTexts(MyDocument *document)
+    static QStringList infoTexts(const InfoPanel *panel)
     {
-        return { document->getNumberOfSlides()->text(), document->getDurationOfSlides()->text(),
-                 document->getProjectedDuration()->text(),
-                 document->getProjectedSoundtrackDuration()->text() };
+        return { panel->numberOfSlides()->text(), panel->durationOfSlides()->text(),
+                 panel->projectedDuration()->text(), panel->projectedSoundtrackDuration()->text() };
     }
 
-    static SoundTableModel *model(MyDocument *document)
+    static QTableView *table(MyDocument *document)
     {
-        return qobject_cast<SoundTableModel *>(document->getSoundTableView()->model());
+        return document->getSoundPanel()->tableView();
     }
+    static QAbstractItemModel *model(MyDocument *document) { return table(document)->model(); }
 
     static void selectRows(QTableView *view, const QList<int> &rows)
     {
@@ -90,7 +93,7 @@ protected:
     // The drag of the selected rows, as the view starts it; null when it may not start.
     static std::unique_ptr<QMimeData> dragSelected(MyDocument *document)
     {
-        QTableView *view = document->getSoundTableView();
+        QTableView *view = table(document);
         return std::unique_ptr<QMimeData>(
             view->model()->mimeData(view->selectionModel()->selectedIndexes()));
     }
@@ -138,7 +141,7 @@ TEST_F(PanelsTest, InformationPanelTellsTheSizeOfTheShow)
         MyDocument *document = openDocument(c.slides, c.seconds);
         document->slideshowInfo();
         ASSERT_TRUE(document->getInfoPanel() && document->getInfoPanel()->isVisible());
-        EXPECT_EQ(infoTexts(document), c.texts) << c.slides << " at " << c.seconds;
+        EXPECT_EQ(infoTexts(document->getInfoPanel()), c.texts) << c.slides << " at " << c.seconds;
     }
 }
 
@@ -147,20 +150,22 @@ TEST_F(PanelsTest, InformationIsASnapshotAndEachOpeningANewPanel)
     MyDocument *document = openDocument(12, 3);
     addSounds(document, { "Y.wav", "Z.wav" });
     document->slideshowInfo();
-    const QPointer<QDialog> first = document->getInfoPanel();
-    EXPECT_EQ(document->getProjectedSoundtrackDuration()->text(), QStringLiteral("0:07"));
+    const QPointer<InfoPanel> first = document->getInfoPanel();
+    EXPECT_EQ(first->projectedSoundtrackDuration()->text(), QStringLiteral("0:07"));
 
     document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("t.jpg")));
-    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("12 images"));
+    EXPECT_EQ(first->numberOfSlides()->text(), QStringLiteral("12 images"));
 
     document->slideshowInfo();
-    EXPECT_NE(document->getInfoPanel(), first);
+    const InfoPanel *second = document->getInfoPanel();
+    EXPECT_NE(second, first);
     EXPECT_TRUE(first && first->isVisible());
-    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("13 images"));
-    EXPECT_EQ(document->getProjectedDuration()->text(), QStringLiteral("39 seconds"));
+    EXPECT_EQ(second->numberOfSlides()->text(), QStringLiteral("13 images"));
+    EXPECT_EQ(second->projectedDuration()->text(), QStringLiteral("39 seconds"));
+    EXPECT_EQ(first->numberOfSlides()->text(), QStringLiteral("12 images"));
 
     closeAndDelete(document->getInfoPanel());
-    EXPECT_EQ(document->getNumberOfSlides(), nullptr);
+    EXPECT_EQ(document->getInfoPanel(), nullptr);
     EXPECT_TRUE(first);
 }
 
@@ -168,7 +173,7 @@ TEST_F(PanelsTest, SoundtrackTableShowsTheSoundsLive)
 {
     MyDocument *document = openDocument();
     document->showSoundPanel();
-    QTableView *view = document->getSoundTableView();
+    QTableView *view = table(document);
     ASSERT_NE(view, nullptr);
     QAbstractItemModel *table = view->model();
     EXPECT_EQ(table->rowCount(), 0);
@@ -199,7 +204,7 @@ TEST_F(PanelsTest, DraggingOneRowOntoAnotherSwapsThem)
     MyDocument *document = openDocument();
     addSounds(document, { "W.wav", "X.wav", "Y.wav", "Z.wav" });
     document->showSoundPanel();
-    QTableView *view = document->getSoundTableView();
+    QTableView *view = table(document);
     document->getSoundPanel()->resize(420, 400);
     QApplication::processEvents();
 
@@ -229,19 +234,24 @@ TEST_F(PanelsTest, DraggingOneRowOntoAnotherSwapsThem)
 }
 
 // Whichever panel, button, command or drop changes the soundtrack, every open table shows it as
-// it now is, and already while an alert about an invalid file waits.
+// it now is, already while an alert about an invalid file waits, and a sound selected in one
+// table stays selected while the others change the soundtrack around it.
 TEST_F(PanelsTest, EveryOpenTableShowsTheSoundtrackAsItIs)
 {
     MyDocument *document = openDocument();
     addSounds(document, { "W.wav", "X.wav" });
     document->showSoundPanel();
-    QDialog *older = document->getSoundPanel();
-    QTableView *olderView = document->getSoundTableView();
+    SoundPanel *older = document->getSoundPanel();
+    QTableView *olderView = older->tableView();
     document->showSoundPanel();
-    QDialog *newer = document->getSoundPanel();
-    QTableView *newerView = document->getSoundTableView();
+    SoundPanel *newer = document->getSoundPanel();
+    QTableView *newerView = newer->tableView();
     for (QDialog *panel : { older, newer })
         panel->resize(420, 400);
+    int resets = 0;
+    QObject::connect(document->getSoundHandler()->model(), &QAbstractItemModel::modelReset,
+                     [&resets] { ++resets; });
+    selectRows(newerView, { 1 });
 
     // The rows the view has taken in; the model itself always answers from the soundtrack.
     auto shown = [](QTableView *view) {
@@ -250,9 +260,16 @@ TEST_F(PanelsTest, EveryOpenTableShowsTheSoundtrackAsItIs)
             rows.append(view->model()->index(row, 0).data().toString());
         return rows;
     };
+    auto selected = [](SoundPanel *panel) {
+        QStringList rows;
+        for (int row : panel->selectedRows())
+            rows.append(panel->tableView()->model()->index(row, 0).data().toString());
+        return rows;
+    };
     auto expectEveryTableCurrent = [&](const char *when) {
         EXPECT_EQ(shown(olderView), names(document)) << when << ": the older table";
         EXPECT_EQ(shown(newerView), names(document)) << when << ": the newer table";
+        EXPECT_EQ(selected(newer), QStringList { "X.wav" }) << when << ": the newer selection";
     };
     auto click = [](QDialog *panel, const char *button) {
         panel->findChild<QPushButton *>(QLatin1String(button))->click();
@@ -272,55 +289,71 @@ TEST_F(PanelsTest, EveryOpenTableShowsTheSoundtrackAsItIs)
         expectEveryTableCurrent("while the alert is up");
     };
 
-    const std::pair<const char *, std::function<void()>> steps[] = {
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        const char *after;
+    };
+    const Step steps[] = {
         { "added through the older panel",
           [&] {
               chooseSounds({ "Y.wav" });
               click(older, "addSoundButton");
-          } },
+          },
+          "W X Y" },
         { "added through the newer panel",
           [&] {
               chooseSounds({ "Z.wav" });
               click(newer, "addSoundButton");
-          } },
+          },
+          "W X Y Z" },
         { "removed through the older panel",
           [&] {
               selectRows(olderView, { 0 });
               click(older, "removeSoundButton");
-          } },
+          },
+          "X Y Z" },
         { "added with the menu command",
           [&] {
               chooseSounds({ "V.wav" });
               document->addSong();
-          } },
+          },
+          "X Y Z V" },
         { "added before an invalid file",
           [&] {
               chooseSounds({ "T.wav", "bad.wav", "U.wav" });
               click(newer, "addSoundButton");
-          } },
+          },
+          "X Y Z V T" },
         { "swapped by a drop in the older table",
           [&] {
-              selectRows(olderView, { 0 });
+              selectRows(olderView, { 1 });
               const std::unique_ptr<QMimeData> drag(
                   olderView->model()->mimeData(olderView->selectionModel()->selectedIndexes()));
               ASSERT_NE(drag, nullptr);
               dropAt(olderView, *drag,
                      olderView->visualRect(olderView->model()->index(2, 0)).center());
-          } },
+          },
+          "X Z Y V T" },
+        // The table that took the drop is the one the user works in.
         { "removed with the menu command",
           [&] {
               selectRows(olderView, { 1 });
               document->removeSong();
-          } },
+          },
+          "X Y V T" },
     };
-    QStringList before = names(document);
-    for (const auto &[when, step] : steps) {
-        step();
-        EXPECT_NE(names(document), before) << when << " changed nothing";
-        before = names(document);
-        expectEveryTableCurrent(when);
+    for (const Step &step : steps) {
+        step.act();
+        QStringList expected;
+        for (const QString &name : QString::fromLatin1(step.after).split(QLatin1Char(' ')))
+            expected.append(name + QStringLiteral(".wav"));
+        EXPECT_EQ(names(document), expected) << step.what;
+        expectEveryTableCurrent(step.what);
     }
     EXPECT_EQ(alertsSeen, 1);
+    EXPECT_EQ(resets, 0);
 }
 
 TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)
@@ -331,7 +364,7 @@ TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)
     addSounds(other, { "W.wav", "X.wav", "Y.wav" });
     document->showSoundPanel();
     other->showSoundPanel();
-    QTableView *view = document->getSoundTableView();
+    QTableView *view = table(document);
     const QPoint onRow2 = view->visualRect(view->model()->index(2, 0)).center();
 
     // A drag from this table sets draggedRow; the drops below must not reuse it.
@@ -340,11 +373,11 @@ TEST_F(PanelsTest, DropsThatDidNotStartInThisSoundtrackAreRefused)
 
     QMimeData text;
     text.setText(QStringLiteral("W.wav"));
-    selectRows(other->getSoundTableView(), { 1 });
+    selectRows(table(other), { 1 });
     const std::unique_ptr<QMimeData> otherShow = dragSelected(other);
     ASSERT_NE(otherShow, nullptr);
     QMimeData forged;
-    forged.setData(SoundTableModel::RowMimeType, "another-process 0 0");
+    forged.setData(SoundtrackModel::RowMimeType, "another-process 0 0");
     const QMimeData *foreign[] = { &text, otherShow.get(), &forged };
     for (const QMimeData *data : foreign) {
         EXPECT_FALSE(model(document)->canDropMimeData(data, Qt::MoveAction, -1, -1,
@@ -371,10 +404,11 @@ TEST_F(PanelsTest, AClosedPanelLeavesNoTableBehind)
     addSounds(document, { "W.wav", "X.wav" });
     SoundHandler *handler = document->getSoundHandler();
     document->showSoundPanel();
-    const QPointer<QDialog> older = document->getSoundPanel();
-    const QPointer<QTableView> olderView = document->getSoundTableView();
+    const QPointer<SoundPanel> older = document->getSoundPanel();
+    const QPointer<QTableView> olderView = older->tableView();
     document->showSoundPanel();
-    EXPECT_EQ(handler->tableView(), model(document));
+    EXPECT_EQ(olderView->model(), handler->model());
+    EXPECT_EQ(model(document), handler->model());
 
     // The older panel's button acts on its own table.
     selectRows(olderView, { 1 });
@@ -384,15 +418,14 @@ TEST_F(PanelsTest, AClosedPanelLeavesNoTableBehind)
     EXPECT_EQ(olderView->model()->rowCount(), 1);
 
     closeAndDelete(older);
-    EXPECT_EQ(handler->tableView(), nullptr);
-    EXPECT_EQ(document->getSoundTableView(), nullptr);
+    EXPECT_EQ(document->getSoundPanel(), nullptr);
     addSounds(document, { "Y.wav" });
     document->removeSong();
     EXPECT_EQ(names(document), QStringList({ "W.wav", "Y.wav" }));
 
     // A panel still open when its show closes goes with it.
     document->showSoundPanel();
-    const QPointer<QDialog> last = document->getSoundPanel();
+    const QPointer<SoundPanel> last = document->getSoundPanel();
     controller.closeAll();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(last);

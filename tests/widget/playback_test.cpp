@@ -1,11 +1,20 @@
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
+#include "document/preferencekeys.h"
+#include "document/show.h"
 #include "fakes.h"
+#include "panels/infopanel.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
+#include "platform/qt/qttimers.h"
 #include "slides/imagehandler.h"
 #include "soundtrack/soundhandler.h"
 #include "testslides.h"
 
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTableView>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace lanternreel;
@@ -120,8 +129,7 @@ TEST_F(PlaybackTest, OneSlideShowStopsAfterOneIntervalUnlessLooping)
     EXPECT_FALSE(document->isSlideshowInProgress());
     EXPECT_EQ(fakes.timers.activeCount(), 0);
 
-    FakeMenuItem loop;
-    document->loopPlayback(loop);
+    document->loopPlayback();
     document->startSlideshow();
     fakes.timers.advance(30);
     EXPECT_TRUE(document->isSlideshowInProgress());
@@ -302,10 +310,71 @@ TEST_F(PlaybackTest, MenuCommandsReachTheSameOperations)
     item("Add Sound…")->trigger();
     EXPECT_EQ(document->getSoundHandler()->numSounds(), 1);
     item("Slideshow Info…")->trigger();
-    EXPECT_EQ(document->getNumberOfSlides()->text(), QStringLiteral("3 images"));
+    ASSERT_NE(document->getInfoPanel(), nullptr);
+    EXPECT_EQ(document->getInfoPanel()->numberOfSlides()->text(), QStringLiteral("3 images"));
     item("Soundtrack…")->trigger();
-    ASSERT_NE(document->getSoundTableView(), nullptr);
-    document->getSoundTableView()->selectRow(0);
+    ASSERT_NE(document->getSoundPanel(), nullptr);
+    document->getSoundPanel()->tableView()->selectRow(0);
     item("Remove Sound")->trigger();
     EXPECT_EQ(document->getSoundHandler()->numSounds(), 0);
+}
+
+// Whatever moves the show, the document window's view, its title and the full-screen view follow
+// it: here the show is moved directly, by a step, a removal and the ticks of a real timer, with
+// no command of the document's between.
+TEST(ShowViewsTest, BothViewsAndTheTitleFollowTheShowHoweverItMoves)
+{
+    FakeServices fakes;
+    QtTimers timers;
+    fakes.bundle.timers = &timers;
+    fakes.preferences.stored.insert(TimerLengthKey, 1);
+    DocumentController controller(
+        [&fakes] { return std::make_unique<MyDocument>(fakes.services()); });
+    auto *document = qobject_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+    for (const char *name : { "a.jpg", "b.jpg", "c.jpg" })
+        document->getImageHandler()->appendSlide(makeSlide(QString::fromLatin1(name)));
+    document->runFullScreen();
+    ASSERT_TRUE(document->isFullScreen());
+    Show *show = document->show();
+    QList<bool> runningTold;
+    QObject::connect(show, &Show::runningChanged, [&](bool on) { runningTold.append(on); });
+
+    auto nameIn = [](const FakeImageView *view) {
+        return view && view->image() ? view->image()->name() : QStringLiteral("none");
+    };
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        const char *window, *full, *title;
+    };
+    const Step steps[] = {
+        { "a step", [&] { show->next(); }, "b.jpg", "b.jpg", "Untitled - b.jpg" },
+        { "a removal", [&] { show->removeCurrent(); }, "c.jpg", "c.jpg", "Untitled - c.jpg" },
+        // The title stays: going back to the first slide does not rename the window.
+        { "back to the first", [&] { show->goToFirst(); }, "a.jpg", "a.jpg", "Untitled - c.jpg" },
+        { "a tick of the timer",
+          [&] {
+              QSignalSpy moved(show, &Show::currentSlideChanged);
+              show->start();
+              ASSERT_TRUE(moved.wait(5000));
+          },
+          "c.jpg", "c.jpg", "Untitled - c.jpg" },
+        { "a tick at the end of the list",
+          [&] {
+              QSignalSpy running(show, &Show::runningChanged);
+              ASSERT_TRUE(running.wait(5000));
+          },
+          "c.jpg", "c.jpg", "Untitled - c.jpg" },
+        { "every slide removed", [&] { show->removeAll(); }, "none", "none", "Untitled" },
+    };
+    for (const Step &step : steps) {
+        step.act();
+        EXPECT_EQ(nameIn(document->currentImageView()), QLatin1String(step.window)) << step.what;
+        EXPECT_EQ(nameIn(document->fullScreenImageView()), QLatin1String(step.full)) << step.what;
+        EXPECT_EQ(document->window()->windowTitle(), QLatin1String(step.title)) << step.what;
+    }
+    EXPECT_EQ(runningTold, QList<bool>({ true, false }));
+    EXPECT_FALSE(document->isSlideshowInProgress());
+    controller.closeAll();
 }

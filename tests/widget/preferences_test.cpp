@@ -2,10 +2,12 @@
 #include "display/colorwell.h"
 #include "document/mydocument.h"
 #include "fakes.h"
+#include "panels/preferencespanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/qtpreferencestore.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -46,8 +48,8 @@ protected:
     static void fillPanel(MyDocument *document, const QString &interval, const QColor &color)
     {
         document->showPreferencesPanel();
-        document->getTimerInterval()->setText(interval);
-        document->getBgColor()->setColor(color);
+        document->getPreferencesPanel()->timerInterval()->setText(interval);
+        document->getPreferencesPanel()->bgColor()->setColor(color);
     }
 
     static bool isOpen(const QPointer<QDialog> &panel) { return panel && panel->isVisible(); }
@@ -71,8 +73,8 @@ TEST_F(PreferencesTest, AFreshUserGetsThreeSecondsAndBlack)
 
     document->showPreferencesPanel();
     EXPECT_TRUE(isOpen(document->getPreferencesPanel()));
-    EXPECT_EQ(document->getTimerInterval()->text(), QStringLiteral("3"));
-    EXPECT_EQ(document->getBgColor()->color(), QColor(Qt::black));
+    EXPECT_EQ(document->getPreferencesPanel()->timerInterval()->text(), QStringLiteral("3"));
+    EXPECT_EQ(document->getPreferencesPanel()->bgColor()->color(), QColor(Qt::black));
 }
 
 TEST(ColorWellTest, ShowsItsColour)
@@ -92,8 +94,8 @@ TEST_F(PreferencesTest, ThePanelShowsTheDocumentsOwnValuesNotTheStores)
     second->savePreferences();
 
     first->showPreferencesPanel();
-    EXPECT_EQ(first->getTimerInterval()->text(), QStringLiteral("3"));
-    EXPECT_EQ(first->getBgColor()->color(), QColor(Qt::black));
+    EXPECT_EQ(first->getPreferencesPanel()->timerInterval()->text(), QStringLiteral("3"));
+    EXPECT_EQ(first->getPreferencesPanel()->bgColor()->color(), QColor(Qt::black));
 }
 
 class RefusedIntervalTest : public PreferencesTest, public ::testing::WithParamInterface<QString>
@@ -124,7 +126,8 @@ TEST_P(RefusedIntervalTest, BeepsAlertsAndKeepsThePanelButTheColourIsAlreadyTake
 
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(isOpen(panel));
-    EXPECT_EQ(document->getTimerInterval()->text(), GetParam()) << "the text stays as typed";
+    EXPECT_EQ(document->getPreferencesPanel()->timerInterval()->text(), GetParam())
+        << "the text stays as typed";
 }
 
 INSTANTIATE_TEST_SUITE_P(ZeroNegativeLettersEmpty, RefusedIntervalTest,
@@ -175,8 +178,8 @@ TEST_F(PreferencesTest, CorrectingARefusedIntervalAndSavingAgainStoresBothAndClo
     ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
     ASSERT_TRUE(isOpen(panel));
 
-    document->getTimerInterval()->setText(QStringLiteral("6"));
-    document->getBgColor()->setColor(Qt::darkGreen);
+    document->getPreferencesPanel()->timerInterval()->setText(QStringLiteral("6"));
+    document->getPreferencesPanel()->bgColor()->setColor(Qt::darkGreen);
     button(panel, "saveButton")->click();
 
     EXPECT_EQ(fakes.alerts.alerts.size(), 1u);
@@ -230,8 +233,7 @@ TEST_F(PreferencesTest, EachOpeningMakesANewPanelAndTheOutletsFollowTheNewest)
     ASSERT_NE(older, newest);
     EXPECT_TRUE(isOpen(older));
     EXPECT_TRUE(isOpen(newest));
-    EXPECT_EQ(document->getTimerInterval()->window(), newest.data());
-    EXPECT_EQ(document->getBgColor()->window(), newest.data());
+    EXPECT_EQ(document->getPreferencesPanel(), newest.data());
 
     document->savePreferences();
     EXPECT_EQ(document->getTimerLength(), 8);
@@ -301,8 +303,8 @@ TEST(QtPreferenceStoreTest, SavedValuesLandInTheSettingsAndReachTheNextRun)
         EXPECT_EQ(fresh.getFullscreenColor(), QColor(Qt::black));
 
         fresh.showPreferencesPanel();
-        fresh.getTimerInterval()->setText(QStringLiteral("5"));
-        fresh.getBgColor()->setColor(SlateBlue);
+        fresh.getPreferencesPanel()->timerInterval()->setText(QStringLiteral("5"));
+        fresh.getPreferencesPanel()->bgColor()->setColor(SlateBlue);
         fresh.savePreferences();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

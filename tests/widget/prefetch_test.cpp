@@ -71,8 +71,7 @@ protected:
 
 TEST_F(PrefetchTest, TheNeighboursInTheOrderInUseAreDecodedForTheViewsThatShowThem)
 {
-    FakeMenuItem loop;
-    document->loopPlayback(loop);
+    document->loopPlayback();
     document->runFullScreen();
     document->waitForPrefetch();
     ASSERT_NE(windowView()->pixelSizeFor(*slides[1]), fullView()->pixelSizeFor(*slides[1]));
@@ -90,8 +89,7 @@ TEST_F(PrefetchTest, TheNeighboursInTheOrderInUseAreDecodedForTheViewsThatShowTh
 
     // In random order the neighbours come from the random order. Two steps, so that what was
     // decoded for the display order has been let go by the second.
-    FakeMenuItem random;
-    document->randomizeSlides(random);
+    document->randomizeSlides();
     document->nextImage();
     document->waitForPrefetch();
     document->nextImage();

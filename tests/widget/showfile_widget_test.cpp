@@ -2,10 +2,12 @@
 #include "app/mainmenu.h"
 #include "document/model.h"
 #include "document/mydocument.h"
+#include "document/show.h"
 #include "document/showarchive.h"
 #include "fakedocumentpanels.h"
 #include "fakes.h"
 #include "fifowatchdog.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/sounds.h"
 #include "slides/imagehandler.h"
@@ -70,10 +72,8 @@ protected:
     QString savedShow(const char *name, bool randomOn = false)
     {
         MyDocument *document = showOfThree();
-        if (randomOn) {
-            FakeMenuItem item(0);
-            document->randomizeSlides(item);
-        }
+        if (randomOn)
+            document->randomizeSlides();
         panels.saveAsAnswer = path(name);
         EXPECT_TRUE(controller.saveDocumentAs(document));
         controller.closeDocument(document);
@@ -113,8 +113,8 @@ TEST_F(ShowDocumentTest, SaveAsAddsTheExtensionAndRenamesTheWindow)
 TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
 {
     const QString file = savedShow("flags.lrshow", true);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 1);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 0);
+    fakes.menuFlags.loopOn = true;
+    fakes.menuFlags.randomOn = false;
     fakes.log.outLines.clear();
 
     auto *document = qobject_cast<MyDocument *>(controller.openDocument(file));
@@ -139,14 +139,48 @@ TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
 
     // The other way round, and the random order starts at the first slide.
     controller.closeDocument(document);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Loop Slideshow"), 0);
-    fakes.menus.set(QStringLiteral("Slideshow"), QStringLiteral("Randomize Slides"), 1);
+    fakes.menuFlags.loopOn = false;
+    fakes.menuFlags.randomOn = true;
     document = qobject_cast<MyDocument *>(controller.openDocument(file));
     ASSERT_NE(document, nullptr);
     EXPECT_FALSE(document->getImageHandler()->isLoop());
     EXPECT_TRUE(document->getImageHandler()->isRandom());
     EXPECT_EQ(document->getImageHandler()->randomSlides().front()->name(),
               QStringLiteral("one.jpg"));
+}
+
+// A show opened from a file takes loop and random from what the menu's items show, read from the
+// items themselves: a translation that retitles them changes nothing.
+TEST_F(ShowDocumentTest, AnOpenedShowTakesLoopAndRandomFromTheMenuUnderAnyTitles)
+{
+    fakes.bundle.menuFlags = &menu; // as the program wires it
+    menu.loopItem()->setText(QStringLiteral("Diaporama en &boucle"));
+    menu.randomItem()->setText(QStringLiteral("Ordre &aléatoire"));
+    MyDocument *source = showOfThree();
+    panels.saveAsAnswer = path("flags.lrshow");
+    ASSERT_TRUE(controller.saveDocumentAs(source));
+    ASSERT_TRUE(QFile::copy(path("flags.lrshow"), path("again.lrshow")));
+
+    const std::pair<bool, bool> cases[]
+        = { { true, false }, { false, true }, { true, true }, { false, false } };
+    for (const auto &[loop, random] : cases) {
+        SCOPED_TRACE(::testing::Message() << "loop " << loop << ", random " << random);
+        // Chosen in the menu, on the show that is current.
+        controller.makeCurrent(source);
+        if (source->show()->isLoop() != loop)
+            menu.loopItem()->trigger();
+        if (source->show()->isRandom() != random)
+            menu.randomItem()->trigger();
+
+        auto *opened = qobject_cast<MyDocument *>(controller.openDocument(path("again.lrshow")));
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->show()->isLoop(), loop);
+        EXPECT_EQ(opened->show()->isRandom(), random);
+        ASSERT_EQ(controller.currentDocument(), opened);
+        EXPECT_EQ(menu.loopItem()->isChecked(), loop);
+        EXPECT_EQ(menu.randomItem()->isChecked(), random);
+        controller.closeDocument(opened);
+    }
 }
 
 TEST_F(ShowDocumentTest, ABadFileIsRefusedNamingItAndLeavesTheDocumentAlone)
@@ -256,7 +290,7 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
     // hands it to the table.
     auto dropSoundRow = [](MyDocument *document, int row, int onto) {
         document->showSoundPanel();
-        QTableView *view = document->getSoundTableView();
+        QTableView *view = document->getSoundPanel()->tableView();
         view->selectRow(row);
         const std::unique_ptr<QMimeData> drag(
             view->model()->mimeData(view->selectionModel()->selectedIndexes()));
@@ -292,7 +326,7 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
         { "remove a sound", true,
           [](MyDocument *document) {
               document->showSoundPanel();
-              document->getSoundTableView()->selectRow(1);
+              document->getSoundPanel()->tableView()->selectRow(1);
               document->removeSong();
           } },
         { "reorder the sounds in their table", true,
@@ -312,9 +346,8 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
         // Neither flag is taken from the file: an opened show takes both from the menu.
         { "switch loop and random", false,
           [](MyDocument *document) {
-              FakeMenuItem loop(0), random(0);
-              document->loopPlayback(loop);
-              document->randomizeSlides(random);
+              document->loopPlayback();
+              document->randomizeSlides();
           } },
     };
     for (const Case &c : cases) {

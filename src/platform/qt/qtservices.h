@@ -33,8 +33,8 @@ public:
     QtServices &operator=(const QtServices &) = delete;
 
     const Services &services() const { return m_services; }
-    // The menu bar is made after the services; documents made from then on can look items up.
-    void setMenus(MenuLookup *menus) { m_services.menus = menus; }
+    // The menu is made after the services; shows opened from then on take its loop and random.
+    void setMenuFlags(const ShowFlags *flags) { m_services.menuFlags = flags; }
 
 private:
     QtAlerts m_alerts;

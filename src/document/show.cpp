@@ -1,0 +1,201 @@
+#include "show.h"
+
+#include "platform/timers.h"
+#include "slides/imagehandler.h"
+
+namespace lanternreel {
+
+Show::Show(const Services &services, std::shared_ptr<ImageHandler> slides, int32_t seconds,
+           QObject *parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_slides(std::move(slides))
+    , m_interval(seconds)
+{ }
+
+Show::~Show() = default;
+
+void Show::setSlides(std::shared_ptr<ImageHandler> slides)
+{
+    stop();
+    const bool loop = isLoop();
+    const bool random = isRandom();
+    m_slides = std::move(slides);
+    if (isLoop() != loop)
+        emit loopChanged(isLoop());
+    if (isRandom() != random)
+        emit randomChanged(isRandom());
+}
+
+bool Show::isLoop() const
+{
+    return m_slides->isLoop();
+}
+
+bool Show::isRandom() const
+{
+    return m_slides->isRandom();
+}
+
+void Show::setLoop(bool on)
+{
+    const bool was = isLoop();
+    m_slides->setLoop(on);
+    if (on != was)
+        emit loopChanged(on);
+}
+
+void Show::setRandom(bool on)
+{
+    const bool was = isRandom();
+    // Asked even when it changes nothing: turning random off finds the slide shown again in the
+    // display order, and says so.
+    m_slides->setRandom(on);
+    if (on != was)
+        emit randomChanged(on);
+}
+
+SlidePtr Show::currentSlide() const
+{
+    return m_slides->curImage();
+}
+
+void Show::start()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    scheduleTimer();
+    emit runningChanged(true);
+}
+
+// The interval is read afresh here, so that one changed while a show runs applies from the next
+// step on.
+void Show::scheduleTimer()
+{
+    m_timer = m_services.timers->scheduleRepeating(m_interval, [this] { timerTick(); });
+}
+
+// The import waits for pictures with events flowing, and a step then would walk a slide list
+// that is half filled (and a random order that does not hold the new slides yet). So the tick
+// waits for the import's end, as it would behind an import that blocked the event loop.
+void Show::timerTick()
+{
+    if (m_slides->isImporting()) {
+        m_tickHeld = true;
+        return;
+    }
+    next();
+}
+
+void Show::stop()
+{
+    // Only invalidated: this may run inside the timer's own tick.
+    if (m_timer)
+        m_timer->invalidate();
+    m_tickHeld = false;
+    if (!m_running)
+        return;
+    m_running = false;
+    emit runningChanged(false);
+}
+
+void Show::next()
+{
+    const SlidePtr slide = m_slides->nextImage();
+    if (slide) {
+        stepTo(slide);
+        return;
+    }
+    // The end of the list: the show stops where it is.
+    stop();
+}
+
+void Show::previous()
+{
+    if (const SlidePtr slide = m_slides->previousImage())
+        stepTo(slide);
+}
+
+void Show::stepTo(const SlidePtr &slide)
+{
+    // Every step restarts the countdown, so the next automatic step comes one full interval
+    // after the last step of any kind.
+    if (m_running) {
+        m_timer->invalidate();
+        scheduleTimer();
+    }
+    moveTo(slide);
+}
+
+void Show::moveTo(const SlidePtr &slide)
+{
+    emit currentSlideChanged(slide);
+    showInWindow(slide);
+    emit titleSlideChanged(slide);
+}
+
+void Show::showInWindow(const SlidePtr &slide)
+{
+    m_shown = slide;
+    emit shownSlideChanged(slide);
+}
+
+bool Show::goToFirst()
+{
+    if (m_slides->numImages() == 0)
+        return false;
+    m_slides->setIndex(0);
+    const SlidePtr first = m_slides->firstImage();
+    emit currentSlideChanged(first);
+    showInWindow(first);
+    return true;
+}
+
+void Show::removeCurrent()
+{
+    moveTo(m_slides->removeCurrentImage());
+}
+
+void Show::removeAll()
+{
+    stop();
+    m_slides->removeAllImages();
+    moveTo(nullptr);
+}
+
+void Show::rewind()
+{
+    const SlidePtr first = m_slides->numImages() > 0 ? m_slides->firstImage() : nullptr;
+    m_slides->setIndex(0);
+    emit currentSlideChanged(currentSlide());
+    if (first)
+        showInWindow(first);
+}
+
+void Show::reshow()
+{
+    const SlidePtr current = currentSlide();
+    showInWindow(current);
+    emit titleSlideChanged(current);
+}
+
+void Show::importDone(const SlidePtr &first)
+{
+    if (first) {
+        showInWindow(first);
+        emit titleSlideChanged(first);
+    }
+    if (!m_tickHeld)
+        return;
+    m_tickHeld = false;
+    if (m_running)
+        next();
+}
+
+void Show::retitle()
+{
+    emit titleSlideChanged(m_shown);
+}
+
+} // namespace lanternreel

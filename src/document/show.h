@@ -1,0 +1,112 @@
+#pragma once
+
+#include "platform/services.h"
+#include "slides/slide.h"
+
+#include <QObject>
+#include <cstdint>
+#include <memory>
+
+namespace lanternreel {
+
+class ImageHandler;
+class RepeatingTimer;
+
+// A show as its views see it: the slide collection with its position, the timer that steps it,
+// and the loop and random switches. Whatever changes them goes through here, and here tells every
+// view that follows it: the document window's view and title, the full-screen view, the menu.
+//
+// Three slides are told apart, as the commands treat them apart: the one at the position (the
+// full-screen view shows it), the one the document window shows (an import shows the list's
+// first slide there without moving the position), and the one the window's title names (going
+// back to the first slide leaves the title as it was).
+class Show : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `seconds` between slides.
+    Show(const Services &services, std::shared_ptr<ImageHandler> slides, int32_t seconds,
+         QObject *parent = nullptr);
+    ~Show() override;
+
+    ImageHandler &slides() const { return *m_slides; }
+    const std::shared_ptr<ImageHandler> &sharedSlides() const { return m_slides; }
+    // The slide collection of a show read from a file, in place of this one's. A running show
+    // stops first. Nothing is shown: the window that shows it comes after.
+    void setSlides(std::shared_ptr<ImageHandler> slides);
+
+    // Seconds between slides; a change applies from the next step on.
+    int32_t interval() const { return m_interval; }
+    void setInterval(int32_t seconds) { m_interval = seconds; }
+
+    bool isRunning() const { return m_running; }
+    bool isLoop() const;
+    bool isRandom() const;
+    void setLoop(bool on);
+    // Turning random on or off keeps the slide being shown as the current one; nothing is shown.
+    void setRandom(bool on);
+
+    SlidePtr currentSlide() const;
+    SlidePtr shownSlide() const { return m_shown; }
+
+    // Starts the timer: a step every interval, the first one interval from now. The caller has
+    // made sure there is a slide. Nothing when already running.
+    void start();
+    // Stops the timer; the slide stays.
+    void stop();
+    // One step forward or back: the countdown of a running show starts over. Forward past the
+    // end of the list (loop off) stops a running show; back past the start does nothing.
+    void next();
+    void previous();
+    // The first slide, at position 0; the title and the countdown stay as they are. False, with
+    // nothing changed, when there is no slide.
+    bool goToFirst();
+    // The slide at the position goes; the one after it comes up. A running show goes on.
+    void removeCurrent();
+    // Every slide goes, and a running show stops.
+    void removeAll();
+
+    // The document window has come up: it shows the first slide, at position 0, untitled.
+    void rewind();
+    // The document window catches up with the position: it shows the current slide and the
+    // title names it.
+    void reshow();
+    // An import into the slide list is over: the window shows `first` (when there is one) and
+    // the title names it, and a step that came due during the import is taken now.
+    void importDone(const SlidePtr &first);
+    // The window's title is to name the slide the window shows, as after a new document name.
+    void retitle();
+
+signals:
+    // The position moved onto `slide` (nullptr: none): a step, back to the first slide, a
+    // removal.
+    void currentSlideChanged(const lanternreel::SlidePtr &slide);
+    // The document window is to show `slide`; nullptr shows nothing.
+    void shownSlideChanged(const lanternreel::SlidePtr &slide);
+    // The window's title is to name `slide`; nullptr leaves the document's name alone.
+    void titleSlideChanged(const lanternreel::SlidePtr &slide);
+    void runningChanged(bool running);
+    void loopChanged(bool on);
+    void randomChanged(bool on);
+
+private:
+    void scheduleTimer();
+    // The timer's action: a step, or, while an import into the show runs, a step held back.
+    void timerTick();
+    // Shows `slide` as the result of a step: countdown restarted, every view and the title.
+    void stepTo(const SlidePtr &slide);
+    // Shows `slide` in the window and names it in the title, the position having moved there.
+    void moveTo(const SlidePtr &slide);
+    void showInWindow(const SlidePtr &slide);
+
+    Services m_services;
+    std::shared_ptr<ImageHandler> m_slides;
+    int32_t m_interval;
+    std::unique_ptr<RepeatingTimer> m_timer;
+    bool m_running = false;
+    bool m_tickHeld = false; // a tick came while an import ran
+    SlidePtr m_shown;
+};
+
+} // namespace lanternreel

@@ -1,0 +1,56 @@
+#include "infopanel.h"
+
+#include "soundtrack/soundhandler.h"
+#include "ui_slideshowInfoPanel.h"
+
+namespace lanternreel {
+
+namespace {
+
+// One pass through `slides` slides at `seconds` each: whole minutes, the rest dropped, or the
+// seconds under a minute. Counted in 64 bits: very many slides at very long intervals pass 32.
+QString projectedDurationText(int32_t slides, int32_t seconds)
+{
+    const int64_t total = int64_t { slides } * seconds;
+    const int64_t minutes = total / 60;
+    if (minutes > 0)
+        return QString::number(minutes) + QStringLiteral(" minutes");
+    return QString::number(total) + QStringLiteral(" seconds");
+}
+
+} // namespace
+
+InfoPanel::InfoPanel(int32_t slides, int32_t seconds, int32_t soundtrackSeconds, QWidget *parent)
+    : Panel(parent)
+    , m_layout(std::make_unique<Ui::slideshowInfoPanel>())
+{
+    m_layout->setupUi(this);
+    m_layout->numberOfSlides->setText(QString::number(slides) + QStringLiteral(" images"));
+    m_layout->durationOfSlides->setText(QString::number(seconds) + QStringLiteral(" seconds"));
+    m_layout->projectedDuration->setText(projectedDurationText(slides, seconds));
+    m_layout->projectedSoundtrackDuration->setText(SoundHandler::getTimeString(soundtrackSeconds));
+}
+
+InfoPanel::~InfoPanel() = default;
+
+const QLabel *InfoPanel::numberOfSlides() const
+{
+    return m_layout->numberOfSlides;
+}
+
+const QLabel *InfoPanel::durationOfSlides() const
+{
+    return m_layout->durationOfSlides;
+}
+
+const QLabel *InfoPanel::projectedDuration() const
+{
+    return m_layout->projectedDuration;
+}
+
+const QLabel *InfoPanel::projectedSoundtrackDuration() const
+{
+    return m_layout->projectedSoundtrackDuration;
+}
+
+} // namespace lanternreel

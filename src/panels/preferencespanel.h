@@ -1,0 +1,40 @@
+#pragma once
+
+#include "display/colorwell.h"
+#include "panels/panel.h"
+
+#include <QColor>
+#include <QLineEdit>
+#include <cstdint>
+#include <memory>
+
+namespace Ui {
+class preferences;
+}
+
+namespace lanternreel {
+
+// The time between slides and the full-screen colour of one document, to change. What its
+// buttons do is the document's business: they only say which was pressed, in this panel.
+class PreferencesPanel : public Panel
+{
+    Q_OBJECT
+
+public:
+    // Shows `color` and `seconds`.
+    PreferencesPanel(const QColor &color, int32_t seconds, QWidget *parent);
+    ~PreferencesPanel() override;
+
+    // The fields, as the user has left them.
+    QLineEdit *timerInterval() const;
+    ColorWell *bgColor() const;
+
+signals:
+    void saveClicked();
+    void cancelClicked();
+
+private:
+    std::unique_ptr<Ui::preferences> m_layout;
+};
+
+} // namespace lanternreel
