@@ -6,7 +6,6 @@
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/documentpanels.h"
 #include "platform/qt/qtservices.h"
-#include "slides/imagehandler.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -62,10 +61,11 @@ int main(int argc, char *argv[])
         watcher.watch(window);
     });
 
-    InstanceDoor door(doorName, [&watcher](const QStringList &given) {
-        return watcher.applicationOpenFiles(given);
+    // A request that comes while an import runs is served when its own import, queued behind
+    // that one, has ended.
+    InstanceDoor door(doorName, [&watcher](const QStringList &given, InstanceDoor::Reply reply) {
+        watcher.applicationOpenFiles(given, std::move(reply));
     });
-    door.setBusy([] { return ImageHandler::importInProgress(); });
     door.open();
 
     // Closing the last show ends the program, as closing the last window does.
@@ -78,11 +78,12 @@ int main(int argc, char *argv[])
         controller.openUntitledDocumentAndDisplay();
     else
         QTimer::singleShot(0, &watcher, [&watcher, &controller, paths] {
-            watcher.applicationOpenFiles(paths);
-            // Show files that could not be opened leave no window: the program stays usable
-            // with an empty show rather than running on unseen.
-            if (controller.documents().empty())
-                controller.openUntitledDocumentAndDisplay();
+            watcher.applicationOpenFiles(paths, [&controller](int) {
+                // Show files that could not be opened leave no window: the program stays
+                // usable with an empty show rather than running on unseen.
+                if (controller.documents().empty())
+                    controller.openUntitledDocumentAndDisplay();
+            });
         });
     return QApplication::exec();
 }

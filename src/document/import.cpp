@@ -1,30 +1,102 @@
+#include "document/importjob.h"
 #include "mydocument.h"
+#include "panels/progresspanel.h"
+#include "platform/alerts.h"
 #include "slides/imagehandler.h"
 
-// The import commands: the slide collection does the work; the document shows the answer.
+// The import commands: the pictures load off the GUI thread, and the show takes them in one
+// step once they are all in (or the import stopped), so that nothing, a tick of the show's
+// timer least of all, ever sees half an import.
 
 namespace lanternreel {
 
 void MyDocument::selectImages()
 {
-    const Content before = content();
-    const SlidePtr shown = imageHandle->selectImages();
-    // A failed import may still have appended the slides before the file that failed.
-    noteChanges(before);
-    if (shown)
-        showInWindow(shown);
-    runHeldTick();
+    const auto chosen = imageHandle->chooseImages();
+    if (!chosen)
+        return;
+    importPaths(*chosen, {});
 }
 
-bool MyDocument::dragOpen(const QStringList &paths)
+void MyDocument::dragOpen(const QStringList &paths, std::function<void(bool shown)> done)
+{
+    importPaths(ImageHandler::dragOrder(paths), std::move(done));
+}
+
+bool MyDocument::isImporting() const
+{
+    return m_importJob || !m_imports.empty();
+}
+
+Job *MyDocument::importJob() const
+{
+    return m_importJob.data();
+}
+
+void MyDocument::importPaths(QStringList paths, std::function<void(bool shown)> done)
+{
+    m_imports.push_back({ std::move(paths), std::move(done) });
+    startNextImport();
+}
+
+// One at a time, in the order asked for, as a user dropping more files while an import runs
+// expects; and none while the show is saved, since the save would mark as saved slides that
+// came in after it had taken what it writes.
+void MyDocument::startNextImport()
+{
+    if (m_importJob || isSaving() || m_imports.empty())
+        return;
+    PendingImport next = std::move(m_imports.front());
+    m_imports.pop_front();
+    m_importDone = std::move(next.done);
+    m_importJob = new ImportJob(std::move(next.paths), this);
+    m_importPanel = new ProgressPanel(*m_importJob, window());
+    connect(m_importJob, &Job::finished, this, &MyDocument::finishImport);
+}
+
+void MyDocument::finishImport()
+{
+    ImportJob *job = m_importJob;
+    m_importJob = nullptr;
+    auto done = std::move(m_importDone);
+    m_importDone = nullptr;
+    // The window goes before any alert, as the user expects of a finished task.
+    if (m_importPanel)
+        m_importPanel->hide();
+    const bool shown = applyImport(job->result());
+    job->deleteLater();
+    if (done)
+        done(shown);
+    startNextImport();
+}
+
+bool MyDocument::applyImport(const ImportResult &result)
 {
     const Content before = content();
-    const SlidePtr shown = imageHandle->selectImagesFromDrag(paths);
+    const SlidePtr shown = imageHandle->applyImport(result);
+    // A failed or cancelled import may still have brought the slides before it stopped.
     noteChanges(before);
     if (shown)
         showInWindow(shown);
-    runHeldTick();
     return shown != nullptr;
+}
+
+QString MyDocument::busyReason() const
+{
+    if (isImporting())
+        return tr("Lanternreel is still importing images into this slideshow. Try again when "
+                  "the import is done.");
+    return Document::busyReason();
+}
+
+bool MyDocument::refuseWhileBusy()
+{
+    const QString reason = busyReason();
+    if (reason.isEmpty())
+        return false;
+    m_services.alerts->beep();
+    m_services.alerts->alert(tr("Slideshow Is Busy"), reason);
+    return true;
 }
 
 } // namespace lanternreel

@@ -2,6 +2,7 @@
 
 #include "display/fakeimageview.h"
 #include "display/slideprefetcher.h"
+#include "document/importjob.h"
 #include "document/model.h"
 #include "document/preferencekeys.h"
 #include "platform/alerts.h"
@@ -26,10 +27,25 @@ MyDocument::MyDocument(const Services &services)
     registerPreferenceDefaults(*defaults);
     timerLength = readTimerLength(*defaults);
     fullscreenColor = readFullscreenColor(*defaults);
+    // Imports asked for during a save have waited for it.
+    connect(this, &Document::savingChanged, this, [this](bool saving) {
+        if (!saving)
+            startNextImport();
+    });
 }
 
 MyDocument::~MyDocument()
 {
+    // The import's work stops; whoever waits for an import hears that it showed nothing.
+    delete m_importJob.data();
+    std::vector<std::function<void(bool)>> waiting { std::move(m_importDone) };
+    for (PendingImport &pending : m_imports)
+        waiting.push_back(std::move(pending.done));
+    m_imports.clear();
+    for (const auto &done : waiting) {
+        if (done)
+            done(false);
+    }
     // A full-screen window outliving its document would keep the screen covered, the cursor
     // hidden and the display taken, with nothing left to answer its keys.
     if (fullScreen)
@@ -126,6 +142,8 @@ void MyDocument::noteChanges(const Content &before)
 
 void MyDocument::removeAllImages()
 {
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     if (slideshowInProgress) {
         stopSlideshow();
@@ -145,6 +163,8 @@ void MyDocument::removeCurrentImage()
         m_services.alerts->beep();
         return;
     }
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     const SlidePtr shown = imageHandle->removeCurrentImage();
     showInWindow(shown);
@@ -153,6 +173,8 @@ void MyDocument::removeCurrentImage()
 
 void MyDocument::addSong()
 {
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     soundHandle->addSong();
     noteChanges(before);
@@ -160,6 +182,8 @@ void MyDocument::addSong()
 
 void MyDocument::removeSong()
 {
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     soundHandle->removeSong();
     noteChanges(before);

@@ -18,15 +18,21 @@
 
 #include <QTableView>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace lanternreel {
 
 class ImageHandler;
+class ImportJob;
+class Job;
 class MenuItem;
 class Model;
 class PreferenceStore;
+class ProgressPanel;
+struct ImportResult;
 class RepeatingTimer;
 class SlidePrefetcher;
 class Sound;
@@ -46,13 +52,16 @@ public:
     // The document window, and the full-screen window while there is one.
     bool isShownIn(const QWindow *window) const override;
 
-    // The show file (fileformat.cpp). Writes the show when `typeName` is "Lanternreel Show";
-    // false for any other type or when the device failed.
-    bool dataRepresentationOfType(const QString &typeName, QIODevice &device) override;
-    // Replaces the model and both handlers by those of the file, which is checked whole first;
-    // the loop and random flags come from the application's menu. False, with the document
-    // unchanged and `why` saying what is wrong, for a file that is not a show.
-    bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why) override;
+    // The show file (fileformat.cpp). Writes the show as it is now when `typeName` is
+    // "Lanternreel Show"; nothing for any other type.
+    WriteWork writeWork(const QString &typeName) override;
+    // Reads a show file, checked whole and every picture decoded, for takeContent() to replace
+    // the model and both handlers by; the loop and random flags then come from the
+    // application's menu.
+    ReadWork readWork(const QString &typeName) const override;
+    void takeContent(std::shared_ptr<DocumentContent> content) override;
+    // An import into the show, or its save, runs.
+    QString busyReason() const override;
 
     void setImageHandler(std::shared_ptr<ImageHandler> handler);
     void setSoundHandler(std::shared_ptr<SoundHandler> handler);
@@ -61,9 +70,19 @@ public:
     Model *getModel() const { return model.get(); }
 
     // Commands.
+    // The import commands (import.cpp) load the pictures off the GUI thread; one import runs at
+    // a time, and one asked for meanwhile, or while the show is saved, waits its turn.
     void selectImages();
-    // Imports files handed over from outside; true when the show then has a slide to show.
-    bool dragOpen(const QStringList &paths);
+    // Imports files handed over from outside; `done` then gets true when the show has a slide
+    // to show, false when the import failed, was cancelled, or the show closed first.
+    void dragOpen(const QStringList &paths, std::function<void(bool shown)> done = {});
+    // An import runs, or waits its turn.
+    bool isImporting() const;
+    // The import running now; nullptr when none does.
+    Job *importJob() const;
+    // Takes the slides of one import into the show, all at once; true when the show then has
+    // a slide to show, which the window shows.
+    bool applyImport(const ImportResult &result);
     void randomizeSlides(MenuItem &item);
     void loopPlayback(MenuItem &item);
     void removeAllImages();
@@ -148,6 +167,17 @@ protected:
     void fileNameDidChange() override;
 
 private:
+    struct PendingImport
+    {
+        QStringList paths;
+        std::function<void(bool shown)> done;
+    };
+    void importPaths(QStringList paths, std::function<void(bool shown)> done);
+    void startNextImport();
+    void finishImport();
+    // Beeps and tells why the show cannot change now, while it is being imported into or
+    // saved; true then.
+    bool refuseWhileBusy();
     // Shows `slide` in the window's view and rebuilds the title from it.
     void showInWindow(const SlidePtr &slide);
     // Beeps and shows the "Slideshow Is Empty" alert when there is no slide; true then.
@@ -166,10 +196,6 @@ private:
     void noteChanges(const Content &before);
     // A new repeating timer of timerLength seconds stepping the show.
     void scheduleTimer();
-    // The timer's action: a step, or, while an import into the show runs, a step held back.
-    void timerTick();
-    // The step held back during an import, now that the import is over.
-    void runHeldTick();
     // One step of the show to `slide`: countdown restarted, views and title updated.
     void showStep(const SlidePtr &slide);
     // Has the slides a step may bring next decoded for the views now showing.
@@ -184,7 +210,6 @@ private:
     int32_t timerLength = 0;
     std::unique_ptr<RepeatingTimer> timer;
     bool timerValid = false;
-    bool tickHeld = false; // a tick came while an import ran
     std::shared_ptr<SoundHandler> soundHandle;
     std::shared_ptr<ImageHandler> imageHandle;
     std::unique_ptr<Model> model;
@@ -214,6 +239,10 @@ private:
     QPointer<QDialog> soundPanel;
     QPointer<QTableView> soundTableView;
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
+    QPointer<ImportJob> m_importJob;
+    std::function<void(bool shown)> m_importDone;
+    QPointer<ProgressPanel> m_importPanel;
+    std::deque<PendingImport> m_imports; // waiting their turn
 };
 
 } // namespace lanternreel

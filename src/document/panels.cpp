@@ -80,6 +80,14 @@ void MyDocument::showSoundPanel()
         if (table->handler() == soundHandle.get())
             setDocumentEdited(true);
     });
+    // The drop is still under way: the reason comes once it is over.
+    table->setMayChange([this] {
+        if (busyReason().isEmpty())
+            return true;
+        QMetaObject::invokeMethod(
+            this, [this] { refuseWhileBusy(); }, Qt::QueuedConnection);
+        return false;
+    });
 
     // The buttons of an older panel that is still open act on that panel's table: Remove Sound
     // must remove what is selected where the user pressed it.

@@ -39,28 +39,7 @@ void MyDocument::startShow()
 // next step on.
 void MyDocument::scheduleTimer()
 {
-    timer = m_services.timers->scheduleRepeating(timerLength, [this] { timerTick(); });
-}
-
-// The import waits for pictures with events flowing, and a step then would walk a slide list
-// that is half filled (and a random order that does not hold the new slides yet). So the tick
-// waits for the import's end, as it would behind an import that blocked the event loop.
-void MyDocument::timerTick()
-{
-    if (imageHandle->isImporting()) {
-        tickHeld = true;
-        return;
-    }
-    nextImage();
-}
-
-void MyDocument::runHeldTick()
-{
-    if (!tickHeld)
-        return;
-    tickHeld = false;
-    if (timerValid)
-        nextImage();
+    timer = m_services.timers->scheduleRepeating(timerLength, [this] { nextImage(); });
 }
 
 void MyDocument::showStep(const SlidePtr &slide)
@@ -124,7 +103,6 @@ void MyDocument::stopSlideshow()
         timer->invalidate();
         timerValid = false;
     }
-    tickHeld = false;
     slideshowInProgress = false;
 }
 

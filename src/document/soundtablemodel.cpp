@@ -124,6 +124,8 @@ bool SoundTableModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
     // last row).
     const int target = parent.isValid() ? parent.row() : row >= 0 ? row : rowCount();
     const bool fromThisSoundtrack = isDragFromThisSoundtrack(data);
+    if (fromThisSoundtrack && m_mayChange && !m_mayChange())
+        return false;
     // Every table shows the new order; the one that took the drop is the one the user works
     // in, and Remove Sound takes its selection.
     if (fromThisSoundtrack)

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QTableView;
@@ -31,6 +32,8 @@ public:
     ~SoundTableModel() override;
 
     SoundHandler *handler() const { return m_handler.get(); }
+    // Asked before a drop changes the order; a drop it refuses changes nothing.
+    void setMayChange(std::function<bool()> mayChange) { m_mayChange = std::move(mayChange); }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -64,6 +67,7 @@ private:
     QPointer<QTableView> m_view;
     QStringList m_identifiers;
     QStringList m_titles;
+    std::function<bool()> m_mayChange;
 };
 
 } // namespace lanternreel

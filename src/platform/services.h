@@ -4,7 +4,6 @@ namespace lanternreel {
 
 class Alerts;
 class Display;
-class ImportProgress;
 class Log;
 class MenuLookup;
 class MediaLength;
@@ -24,7 +23,6 @@ struct Services
     OpenPanels *openPanels = nullptr;
     SoundFactory *sounds = nullptr;          // playing sound files
     MediaLength *mediaLength = nullptr;      // how long a sound file plays
-    ImportProgress *importProgress = nullptr; // the window shown while images import
     Display *display = nullptr;              // the screen a full-screen show takes
     MenuLookup *menus = nullptr; // the application's menu bar; none reads as off
 };

@@ -2,7 +2,6 @@
 
 #include <QThreadPool>
 
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <new>
@@ -25,16 +24,8 @@ struct SlideLoader::Shared
     bool cancelled = false;
 };
 
-namespace {
-
-// How often the waiting thread looks up from its wait to let the caller do its own work.
-constexpr std::chrono::milliseconds WaitSlice { 25 };
-
-} // namespace
-
-SlideLoader::SlideLoader(QStringList paths, std::function<void()> whileWaiting)
+SlideLoader::SlideLoader(QStringList paths)
     : m_paths(std::move(paths))
-    , m_whileWaiting(std::move(whileWaiting))
     , m_shared(std::make_shared<Shared>())
 {
     m_shared->results.resize(static_cast<size_t>(m_paths.size()));
@@ -42,11 +33,9 @@ SlideLoader::SlideLoader(QStringList paths, std::function<void()> whileWaiting)
 
 SlideLoader::~SlideLoader()
 {
-    {
-        std::lock_guard lock(m_shared->mutex);
-        m_shared->cancelled = true;
-    }
-    waitUntil([this] { return m_shared->running == 0; });
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->cancelled = true;
+    m_shared->changed.wait(lock, [this] { return m_shared->running == 0; });
 }
 
 // Keeps the pool busy without running far ahead: each finished slide not yet taken holds its
@@ -88,32 +77,16 @@ void SlideLoader::startAhead()
     }
 }
 
-void SlideLoader::waitUntil(const std::function<bool()> &ready)
-{
-    for (;;) {
-        {
-            std::lock_guard lock(m_shared->mutex);
-            if (ready())
-                return;
-        }
-        if (m_whileWaiting)
-            m_whileWaiting();
-        std::unique_lock lock(m_shared->mutex);
-        if (m_shared->changed.wait_for(lock, WaitSlice, ready))
-            return;
-    }
-}
-
 SlidePtr SlideLoader::next(ImageFault *fault)
 {
     if (m_taken >= m_paths.size())
         return nullptr;
     startAhead();
     const size_t index = static_cast<size_t>(m_taken);
-    waitUntil([this, index] { return m_shared->results[index].has_value(); });
     SlidePtr slide;
     {
-        std::lock_guard lock(m_shared->mutex);
+        std::unique_lock lock(m_shared->mutex);
+        m_shared->changed.wait(lock, [&] { return m_shared->results[index].has_value(); });
         slide = std::move(m_shared->results[index]->slide);
         if (fault)
             *fault = m_shared->results[index]->fault;

@@ -2,7 +2,6 @@
 
 #include "fakedisplay.h"
 #include "fakesounds.h"
-#include "fakeimportprogress.h"
 #include "fakemenulookup.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
@@ -158,7 +157,6 @@ public:
         bundle.openPanels = &openPanels;
         bundle.sounds = &sounds;
         bundle.mediaLength = &mediaLength;
-        bundle.importProgress = &importProgress;
         bundle.display = &display;
         bundle.menus = &menus;
     }
@@ -174,7 +172,6 @@ public:
     FakeOpenPanels openPanels;
     FakeSoundFactory sounds;
     FakeMediaLength mediaLength;
-    FakeImportProgress importProgress;
     FakeDisplay display;
     FakeMenuLookup menus;
     Services bundle;
