@@ -1,5 +1,7 @@
 #pragma once
 
+#include "slides/workpool.h"
+
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
@@ -12,8 +14,8 @@
 
 namespace lanternreel {
 
-// Runs `work` for every index below `count` on the global thread pool and returns the results in
-// index order. Each pool thread takes the next index when it is done with one, so no more than
+// Runs `work` for every index below `count` on the work pool and returns the results in index
+// order. Each pool thread takes the next index when it is done with one, so no more than
 // one piece of work per pool thread is in flight: large temporaries (a full-size picture) never
 // pile up. The calling thread waits.
 template<typename Result>
@@ -31,7 +33,7 @@ std::vector<Result> mapInOrder(std::size_t count, std::function<Result(std::size
     shared->results.resize(count);
     if (count == 0)
         return {};
-    QThreadPool *pool = QThreadPool::globalInstance();
+    QThreadPool *pool = workPool();
     const int workers
         = static_cast<int>(std::min<std::size_t>(count, std::max(1, pool->maxThreadCount())));
     shared->running = workers;

@@ -1,5 +1,7 @@
 #include "slideloader.h"
 
+#include "slides/workpool.h"
+
 #include <QThreadPool>
 
 #include <condition_variable>
@@ -42,7 +44,7 @@ SlideLoader::~SlideLoader()
 // file's bytes, and each decode in flight its full-size pixels.
 void SlideLoader::startAhead()
 {
-    QThreadPool *pool = QThreadPool::globalInstance();
+    QThreadPool *pool = workPool();
     const qsizetype ahead = std::max(2, pool->maxThreadCount() * 2);
     while (m_started < m_paths.size() && m_started - m_taken < ahead) {
         const size_t index = static_cast<size_t>(m_started);

@@ -13,7 +13,7 @@ class QThreadPool;
 namespace lanternreel {
 
 // Long work (an import, an open, a save) run off the GUI thread, its result handed back to the
-// thread that started it. The work runs on a pool of its own, so that it can wait on the global
+// thread that started it. The work runs on a pool of its own, so that it can wait on the work
 // pool (where it decodes and encodes pictures) without taking a thread from it; it gets only
 // what it holds and must touch nothing the GUI thread may change meanwhile.
 class Job : public QObject
