@@ -83,6 +83,9 @@ bool MyDocument::applyImport(const ImportResult &result)
 
 QString MyDocument::busyReason() const
 {
+    // An import asked for during a save only waits for it.
+    if (isSaving())
+        return Document::busyReason();
     if (isImporting())
         return tr("Lanternreel is still importing images into this slideshow. Try again when "
                   "the import is done.");

@@ -3,11 +3,11 @@
 #include "document/preferencekeys.h"
 #include "fakes.h"
 #include "jobwaits.h"
+#include "poolgate.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/job.h"
 #include "platform/qt/qttimers.h"
 #include "slides/imagehandler.h"
-#include "slides/workpool.h"
 #include "testimagefiles.h"
 
 #include <QCoreApplication>
@@ -16,11 +16,8 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QThreadPool>
 #include <QTimer>
-#include <condition_variable>
 #include <gtest/gtest.h>
-#include <mutex>
 #include <set>
 
 using namespace lanternreel;
@@ -105,40 +102,6 @@ TEST(RealTimerTest, AnIntervalLongerThanOneWaitIsWaitedOutInPartsAndRepeats)
 }
 
 namespace {
-
-// Shuts every thread of the global pool, where an import decodes its pictures, as a slow disk
-// would hold the import up: pictures already being decoded come in, and the rest wait until
-// the gate opens.
-class PoolGate
-{
-public:
-    ~PoolGate() { open(); }
-    void shut()
-    {
-        QThreadPool *pool = workPool();
-        for (int i = 0; i < pool->maxThreadCount(); ++i) {
-            pool->start([state = m_state] {
-                std::unique_lock lock(state->mutex);
-                state->changed.wait(lock, [&] { return state->open; });
-            });
-        }
-    }
-    void open()
-    {
-        std::lock_guard lock(m_state->mutex);
-        m_state->open = true;
-        m_state->changed.notify_all();
-    }
-
-private:
-    struct State
-    {
-        std::mutex mutex;
-        std::condition_variable changed;
-        bool open = false;
-    };
-    std::shared_ptr<State> m_state = std::make_shared<State>();
-};
 
 // A running show of three slides on the real timer (1 second), into which a second launch
 // imports more pictures through the real import job.
