@@ -4,10 +4,12 @@
 # with a window manager: a key pressed every 100 ms (Right and Left in turn, which change the
 # picture), each timed to the window's next new pixels (keylatency).
 #
-#   bench/key_latency.sh PROGRAM [TOOLS]
+#   bench/key_latency.sh [--tools FOLDER] PROGRAM...
 #
-# PROGRAM is the lanternreel to measure, a Release build; TOOLS the folder where keylatency and
-# makephotos were built (default: build/dev/bench). Prints one line for each of:
+# Each PROGRAM is a lanternreel to measure, a Release build, in turn on the same X server, so
+# that a baseline (the program before a change) is measured beside it in the same run; FOLDER
+# is where keylatency and makephotos were built (default: build/dev/bench). Prints, for each
+# program, one line for each of:
 #   save    Ctrl+S of the show, measured on its window until the file is replaced;
 #   open    a second launch opening a copy of that file, measured on the first show's window
 #           (the show being opened has none yet) until the launch has its answer;
@@ -20,24 +22,25 @@ if [ -z "${KEY_LATENCY_INSIDE:-}" ]; then
 fi
 
 here=$(cd "$(dirname "$0")" && pwd)
-program=$(realpath "$1")
-tools=$(realpath "${2:-$here/../build/dev/bench}")
-work=$(mktemp -d)
+tools=$here/../build/dev/bench
+if [ "${1:-}" = "--tools" ]; then
+  tools=$2
+  shift 2
+fi
+tools=$(realpath "$tools")
+[ $# -gt 0 ] || { echo "usage: $0 [--tools FOLDER] PROGRAM..." >&2; exit 2; }
+top=$(mktemp -d)
 pids=()
-cleanup() {
+stop_all() {
   local pid
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
+  pids=()
 }
-trap cleanup EXIT
-
-export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
-mkdir -p -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$XDG_CONFIG_HOME"
+trap 'stop_all; kill "$wm" 2>/dev/null || true; rm -rf "$top"' EXIT
 
 openbox >/dev/null 2>&1 &
-pids+=($!)
+wm=$!
 for _ in $(seq 300); do
   xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
   sleep 0.1
@@ -63,46 +66,63 @@ shot() {
   return 0
 }
 
-"$tools/makephotos" "$work/photos"
-photos=("$work"/photos/photo*.jpg)
+"$tools/makephotos" "$top/photos"
+photos=("$top"/photos/photo*.jpg)
 
-"$program" "${photos[@]}" >"$work/program.log" 2>&1 &
-pids+=($!)
-until_true 300 has_window '^Untitled - photo0\.jpg$'
-show=$(window_named '^Untitled - photo0\.jpg$')
+# measure PROGRAM: the three measurements, with a settings folder and runtime folder of its own.
+measure() {
+  program=$(realpath "$1")
+  work=$(mktemp -d -p "$top")
+  export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+  mkdir -p "$XDG_CONFIG_HOME"
+  echo "$program"
 
-# A file for the show, chosen in the Save As panel as a person would.
-xdotool windowactivate --sync "$show" key ctrl+shift+s
-until_true 30 has_window '^Save As$'
-sleep 0.5
-xdotool type --delay 5 "$work/show.lrshow"
-xdotool key Return
-until_true 300 title_is "$show" 'show - photo0.jpg'
-until_true 300 test -f "$work/show.lrshow"
-sleep 1
+  "$program" "${photos[@]}" >"$work/program.log" 2>&1 &
+  pids+=($!)
+  until_true 300 has_window '^Untitled - photo0\.jpg$'
+  show=$(window_named '^Untitled - photo0\.jpg$')
 
-xdotool windowactivate --sync "$show"
-sleep 0.5
-( sleep 1.5; shot save ) &
-echo "save    $("$tools/keylatency" --window "$show" --start-key ctrl+s \
-  --until-file-changes "$work/show.lrshow")"
-sleep 1
+  # A file for the show, chosen in the Save As panel as a person would.
+  xdotool windowactivate --sync "$show" key ctrl+shift+s
+  until_true 30 has_window '^Save As$'
+  sleep 0.5
+  xdotool type --delay 5 "$work/show.lrshow"
+  xdotool key Return
+  until_true 300 title_is "$show" 'show - photo0.jpg'
+  until_true 300 test -f "$work/show.lrshow"
+  sleep 1
 
-cp "$work/show.lrshow" "$work/other.lrshow"
-xdotool windowactivate --sync "$show"
-sleep 0.5
-"$program" "$work/other.lrshow" >"$work/open.log" 2>&1 &
-launch=$!
-( sleep 1.5; shot open ) &
-echo "open    $("$tools/keylatency" --window "$show" --until-pid-exits "$launch")"
-wait "$launch" || true
-until_true 60 has_window '^other$'
-sleep 1
+  xdotool windowactivate --sync "$show"
+  sleep 0.5
+  ( sleep 1.5; shot "$2-save" ) &
+  echo "save    $("$tools/keylatency" --window "$show" --start-key ctrl+s ${KEY_LATENCY_VERBOSE:+--verbose 1} \
+      --until-file-changes "$work/show.lrshow")"
+  sleep 1
 
-xdotool windowactivate --sync "$show"
-sleep 0.5
-"$program" "${photos[@]}" >"$work/import.log" 2>&1 &
-launch=$!
-( sleep 1.5; shot import ) &
-echo "import  $("$tools/keylatency" --window "$show" --until-pid-exits "$launch")"
-wait "$launch" || true
+  cp "$work/show.lrshow" "$work/other.lrshow"
+  xdotool windowactivate --sync "$show"
+  sleep 0.5
+  "$program" "$work/other.lrshow" >"$work/open.log" 2>&1 &
+  launch=$!
+  ( sleep 1.5; shot "$2-open" ) &
+  echo "open    $("$tools/keylatency" --window "$show" --until-pid-exits "$launch")"
+  wait "$launch" || true
+  until_true 60 has_window '^other'
+  sleep 1
+
+  xdotool windowactivate --sync "$show"
+  sleep 0.5
+  "$program" "${photos[@]}" >"$work/import.log" 2>&1 &
+  launch=$!
+  ( sleep 1.5; shot "$2-import" ) &
+  echo "import  $("$tools/keylatency" --window "$show" --until-pid-exits "$launch")"
+  wait "$launch" || true
+  stop_all
+}
+
+number=0
+for program in "$@"; do
+  number=$((number + 1))
+  measure "$program" "$number"
+done

@@ -4,12 +4,15 @@
 //
 //   keylatency --window ID [--keys Right,Left] [--interval-ms 100] [--start-key ctrl+s]
 //              [--until-file-changes PATH] [--until-pid-exits PID] [--max-ms 120000]
+//              [--verbose 1]
 //
 // The keys go to whichever window has the keyboard, so the window must have it. Pressing stops
 // when the file has been replaced (a save commits by renaming a new file over it), when the
-// process has exited (a second launch exits once the running program has answered it), or
-// after --max-ms. A key still unanswered a few seconds after that counts as lost. Prints one
-// line: presses, answered, lost, median, p95 and max in milliseconds.
+// process has exited (a second launch exits once the running program has answered it), when
+// the window has lost the keyboard (to a window that just opened, say), or after --max-ms. A
+// key still unanswered a few seconds after that counts as lost. Prints one
+// line: presses, answered, lost, median, p95 and max in milliseconds; --verbose 1 also tells
+// each key's wait on standard error.
 
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
@@ -122,6 +125,7 @@ int main(int argc, char **argv)
     std::string startKey;
     std::string watchedFile;
     long watchedPid = 0;
+    bool verbose = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const std::string value = argv[i + 1];
@@ -139,6 +143,8 @@ int main(int argc, char **argv)
             watchedFile = value;
         else if (option == "--until-pid-exits")
             watchedPid = std::atol(value.c_str());
+        else if (option == "--verbose")
+            verbose = value == "1";
         else {
             std::fprintf(stderr, "keylatency: unknown option %s\n", option.c_str());
             return 2;
@@ -166,7 +172,15 @@ int main(int argc, char **argv)
     XSync(display, False);
 
     const FileState fileBefore = stateOf(watchedFile);
+    int focusedOnStart = 0;
+    Window focusedWindow = 0;
+    XGetInputFocus(display, &focusedWindow, &focusedOnStart);
     auto done = [&] {
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        if (focus != focusedWindow)
+            return true;
         if (!watchedFile.empty() && changed(stateOf(watchedFile), fileBefore))
             return true;
         if (watchedPid > 0 && kill(pid_t(watchedPid), 0) != 0 && errno == ESRCH)
@@ -174,6 +188,7 @@ int main(int argc, char **argv)
         return false;
     };
 
+    const double start = nowMs();
     std::deque<double> pending; // press times of keys not answered yet
     std::vector<double> waits;
     const int connection = ConnectionNumber(display);
@@ -185,8 +200,12 @@ int main(int argc, char **argv)
                 if (event.type == damageEvent + XDamageNotify) {
                     XDamageSubtract(display, damage, None, None);
                     const double at = nowMs();
-                    for (double pressed : pending)
+                    for (double pressed : pending) {
                         waits.push_back(at - pressed);
+                        if (verbose)
+                            std::fprintf(stderr, "pressed at %.0f ms, waited %.0f ms\n",
+                                         pressed - start, at - pressed);
+                    }
                     pending.clear();
                 }
             }
@@ -201,7 +220,6 @@ int main(int argc, char **argv)
         }
     };
 
-    const double start = nowMs();
     if (!startKey.empty() && !pressKey(display, startKey))
         return 2;
     // A moment for the work to begin before the first key.

@@ -50,7 +50,7 @@ void MyDocument::startNextImport()
     m_imports.pop_front();
     m_importDone = std::move(next.done);
     m_importJob = new ImportJob(std::move(next.paths), this);
-    m_importPanel = new ProgressPanel(*m_importJob, window());
+    ProgressPanel::follow(*m_importJob, window());
     connect(m_importJob, &Job::finished, this, &MyDocument::finishImport);
 }
 
@@ -60,9 +60,8 @@ void MyDocument::finishImport()
     m_importJob = nullptr;
     auto done = std::move(m_importDone);
     m_importDone = nullptr;
-    // The window goes before any alert, as the user expects of a finished task.
-    if (m_importPanel)
-        m_importPanel->hide();
+    // Its progress window has gone already: any alert comes after it, as after a finished
+    // task.
     const bool shown = applyImport(job->result());
     job->deleteLater();
     if (done)
@@ -76,8 +75,11 @@ bool MyDocument::applyImport(const ImportResult &result)
     const SlidePtr shown = imageHandle->applyImport(result);
     // A failed or cancelled import may still have brought the slides before it stopped.
     noteChanges(before);
-    if (shown)
+    if (shown) {
         showInWindow(shown);
+        // The first step after an import should find its slide decoded, as any other does.
+        prefetchNeighbours();
+    }
     return shown != nullptr;
 }
 

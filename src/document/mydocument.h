@@ -31,7 +31,6 @@ class Job;
 class MenuItem;
 class Model;
 class PreferenceStore;
-class ProgressPanel;
 struct ImportResult;
 class RepeatingTimer;
 class SlidePrefetcher;
@@ -241,7 +240,6 @@ private:
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
     QPointer<ImportJob> m_importJob;
     std::function<void(bool shown)> m_importDone;
-    QPointer<ProgressPanel> m_importPanel;
     std::deque<PendingImport> m_imports; // waiting their turn
 };
 

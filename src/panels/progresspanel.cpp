@@ -7,8 +7,21 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace lanternreel {
+
+void ProgressPanel::follow(Job &job, QWidget *over)
+{
+    const QPointer<QWidget> parent = over;
+    const bool overAWindow = over != nullptr;
+    QTimer::singleShot(ShowAfterMs, &job, [&job, parent, overAWindow] {
+        // Work that is over, or whose window has gone, needs no panel.
+        if (!job.isRunning() || (overAWindow && !parent))
+            return;
+        (new ProgressPanel(job, parent))->show();
+    });
+}
 
 ProgressPanel::ProgressPanel(Job &job, QWidget *parent)
     : QDialog(parent)
@@ -27,15 +40,9 @@ ProgressPanel::ProgressPanel(Job &job, QWidget *parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     connect(layout.progButtons, &QDialogButtonBox::rejected, this, &ProgressPanel::reject);
     connect(&job, &Job::progressed, this, &ProgressPanel::onProgress);
-    connect(&job, &Job::finished, this, &ProgressPanel::finish);
+    connect(&job, &Job::stopped, this, &ProgressPanel::finish);
     connect(&job, &QObject::destroyed, this, &ProgressPanel::finish);
-
-    m_showTimer.setSingleShot(true);
-    connect(&m_showTimer, &QTimer::timeout, this, [this] {
-        if (m_job && m_job->isRunning())
-            show();
-    });
-    m_showTimer.start(ShowAfterMs);
+    onProgress(job.progressDone(), job.progressTotal());
 }
 
 void ProgressPanel::onProgress(int done, int total)
@@ -62,7 +69,6 @@ void ProgressPanel::reject()
 
 void ProgressPanel::finish()
 {
-    m_showTimer.stop();
     hide();
     deleteLater();
 }

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QTimer>
 
 class QLabel;
 class QProgressBar;
@@ -13,15 +12,19 @@ namespace lanternreel {
 class Job;
 
 // The window that follows one job (an import, an open, a save): its title, a line such as
-// "Imported 3 of 60 images", a bar, and Cancel. It shows itself only once the job has run for
+// "Imported 3 of 60 images", a bar, and Cancel. It comes only once the job has run for
 // ShowAfterMs, so short work flashes nothing; it never takes the keyboard from the window the
-// user works in, takes no other window's input, and goes once the job has finished.
+// user works in, takes no other window's input, and goes as soon as the job's work is over.
 class ProgressPanel : public QDialog
 {
     Q_OBJECT
 
 public:
     static constexpr int ShowAfterMs = 500;
+
+    // Shows a panel for `job` over `over` (a document window, or none) should the job still run
+    // ShowAfterMs from now; nothing is made before.
+    static void follow(Job &job, QWidget *over);
 
     // Made from the layout "progressWindow"; a child of `parent`, over which it shows.
     explicit ProgressPanel(Job &job, QWidget *parent = nullptr);
@@ -42,7 +45,6 @@ private:
     QProgressBar *m_bar = nullptr;
     QLabel *m_label = nullptr;
     QPushButton *m_cancel = nullptr;
-    QTimer m_showTimer;
 };
 
 } // namespace lanternreel

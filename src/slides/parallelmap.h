@@ -38,7 +38,7 @@ std::vector<Result> mapInOrder(std::size_t count, std::function<Result(std::size
         = static_cast<int>(std::min<std::size_t>(count, std::max(1, pool->maxThreadCount())));
     shared->running = workers;
     for (int w = 0; w < workers; ++w) {
-        pool->start([shared, count, work] {
+        startWork([shared, count, work] {
             for (std::size_t i = shared->next++; i < count; i = shared->next++)
                 shared->results[i] = work(i);
             std::lock_guard lock(shared->mutex);

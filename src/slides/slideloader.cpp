@@ -53,7 +53,7 @@ void SlideLoader::startAhead()
             std::lock_guard lock(m_shared->mutex);
             ++m_shared->running;
         }
-        pool->start([shared = m_shared, index, path] {
+        startWork([shared = m_shared, index, path] {
             bool cancelled;
             {
                 std::lock_guard lock(shared->mutex);

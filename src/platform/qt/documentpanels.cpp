@@ -63,7 +63,7 @@ void QtDocumentPanels::reportFailure(const QString &messageText, const QString &
 
 void QtDocumentPanels::showProgress(Job &job, QWidget *over)
 {
-    new ProgressPanel(job, over); // goes when the job finishes
+    ProgressPanel::follow(job, over);
 }
 
 } // namespace lanternreel

@@ -1,5 +1,7 @@
 #include "job.h"
 
+#include "slides/workpool.h"
+
 #include <QCoreApplication>
 #include <QPointer>
 #include <QPromise>
@@ -71,6 +73,7 @@ void Job::run(std::function<void(const WorkControl &)> work)
     m_running = true;
     m_watcher.setFuture(m_shared->promise.future());
     pool()->start([shared = m_shared, work = std::move(work)] {
+        yieldToTheWindow();
         shared->promise.start();
         // Nothing may leave a pool thread: an exception there ends the program. The work
         // reports its own failures in its result; one that throws leaves the result as it was
@@ -86,6 +89,7 @@ void Job::run(std::function<void(const WorkControl &)> work)
 void Job::onFinished()
 {
     m_running = false;
+    emit stopped();
     if (m_take)
         m_take();
     m_take = nullptr;

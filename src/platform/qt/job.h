@@ -28,6 +28,9 @@ public:
     void cancel();
     bool isCancelled() const;
     bool isRunning() const { return m_running; }
+    // How far the work has come, as it last said: done of total (0 of 0 before it knows).
+    int progressDone() const { return m_watcher.progressValue(); }
+    int progressTotal() const { return m_watcher.progressMaximum(); }
     // The line the progress window shows, as "Imported 3 of 60 images".
     virtual QString progressText(int done, int total) const = 0;
     // The window's title.
@@ -39,6 +42,9 @@ public:
 
 signals:
     void progressed(int done, int total);
+    // The work is over; its result is taken next, then `finished` comes. What only showed the
+    // work (a progress window) goes now, before whatever taking the result brings up.
+    void stopped();
     // The result has been taken; emitted once.
     void finished();
 
