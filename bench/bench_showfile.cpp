@@ -100,8 +100,8 @@ void BM_SaveAndReopenSixtyTwelveMegapixelSlides(benchmark::State &state)
     for (auto _ : state) {
         Model model(services);
         const WorkControl control;
-        if (!model.getImageHandler()->applyImport(ImageHandler::loadImages(
-                ImageHandler::dragOrder(files.paths), control))
+        if (!model.getImageHandler()->applyImport(
+                ImageHandler::loadImages(ImageHandler::dragOrder(files.paths), control))
             || model.getImageHandler()->numImages() != FileCount) {
             state.SkipWithError("the import did not load every file");
             return;

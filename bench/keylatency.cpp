@@ -18,7 +18,6 @@
 #include <X11/extensions/XTest.h>
 #include <X11/extensions/Xdamage.h>
 #include <X11/keysym.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -92,7 +91,7 @@ struct FileState
 
 FileState stateOf(const std::string &path)
 {
-    struct stat status {};
+    struct stat status = {};
     if (path.empty() || stat(path.c_str(), &status) != 0)
         return {};
     return { true, status.st_ino, status.st_mtim };

@@ -48,8 +48,7 @@ void DragWatcher::applicationOpenFiles(const QStringList &given, Replied replied
         importIntoCurrentShow(paths, [request](bool shown) { request->ended(shown); });
     // A show is a document, not a picture: importing it could only fail.
     for (const QString &show : shows) {
-        docController.openDocument(show,
-                                   [request](Document *opened) { request->ended(opened); });
+        docController.openDocument(show, [request](Document *opened) { request->ended(opened); });
     }
     request->ended(true);
 }

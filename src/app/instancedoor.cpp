@@ -5,9 +5,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
-
 #include <memory>
-
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>

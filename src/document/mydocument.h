@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QString>
 #include <QStringList>
-
 #include <QTableView>
 #include <cstdint>
 #include <deque>

@@ -656,12 +656,9 @@ bool writeShow(QIODevice &device, const Model &model)
 
 ShowSnapshot snapshotOf(const ImageHandler &images, const SoundHandler &sounds)
 {
-    return { images.slides(),
-             images.randomOrderPositions(),
-             soundPathsOf(sounds),
-             sounds.returnSoundLengths(),
-             sounds.returnSoundNames(),
-             sounds.returnSoundIndex(),
+    return { images.slides(),           images.randomOrderPositions(),
+             soundPathsOf(sounds),      sounds.returnSoundLengths(),
+             sounds.returnSoundNames(), sounds.returnSoundIndex(),
              sounds.returnTotalLength() };
 }
 

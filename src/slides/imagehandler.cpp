@@ -388,7 +388,7 @@ ImportResult ImageHandler::loadImages(const QStringList &paths, const WorkContro
             items.insert(items.end(), std::make_move_iterator(found.begin()),
                          std::make_move_iterator(found.end()));
         } else {
-            items.push_back({path, false});
+            items.push_back({ path, false });
         }
     }
     return loadItems(items, control);

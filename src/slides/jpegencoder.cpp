@@ -47,8 +47,7 @@ QByteArray encodeJpeg(const QImage &image, int quality)
     return bytes;
 }
 
-std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides,
-                                    const WorkControl *control)
+std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides, const WorkControl *control)
 {
     const int total = static_cast<int>(slides.size());
     std::atomic<int> done { 0 };

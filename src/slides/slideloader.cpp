@@ -3,7 +3,6 @@
 #include "slides/workpool.h"
 
 #include <QThreadPool>
-
 #include <condition_variable>
 #include <mutex>
 #include <new>

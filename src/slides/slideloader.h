@@ -3,13 +3,12 @@
 #include "slides/slide.h"
 
 #include <QStringList>
-
 #include <memory>
 
 namespace lanternreel {
 
-// Loads slides from files on the work pool (workPool), several at once, and hands them back one by one
-// in the order of the paths. Only a few files are read ahead of the one asked for, so a long
+// Loads slides from files on the work pool (workPool), several at once, and hands them back one by
+// one in the order of the paths. Only a few files are read ahead of the one asked for, so a long
 // list never holds much more than the slides already handed out. Destroying the loader drops
 // the work not yet started and waits for the files being decoded. It waits on the work pool,
 // so it must be used from a thread outside it (an import's job runs on a pool of its own).

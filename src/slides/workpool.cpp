@@ -2,7 +2,6 @@
 
 #include <QThread>
 #include <QThreadPool>
-
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>

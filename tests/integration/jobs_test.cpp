@@ -188,7 +188,8 @@ TEST_F(JobsTest, ClosingOrQuittingWhileAShowIsSavedWaitsForTheSave)
         SCOPED_TRACE(quit ? "quit" : "close");
         MyDocument *document = showOfOne();
         ASSERT_TRUE(importNow(document, newPictures(4)));
-        const QString file = path(quit ? QStringLiteral("quit.lrshow") : QStringLiteral("close.lrshow"));
+        const QString file
+            = path(quit ? QStringLiteral("quit.lrshow") : QStringLiteral("close.lrshow"));
         panels.saveAsAnswer = file;
         gate.shut();
         controller.saveDocumentAs(document);
@@ -281,8 +282,9 @@ TEST_F(JobsTest, ChangesWaitForTheImportOrTheSaveOfTheirShow)
         } else {
             document->dragOpen(newPictures(), [later](bool answer) { *later = answer; });
             holdUpAfterTheFirstPictures(document);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return document->importJob() == nullptr
-                                                      || document->importJob()->isRunning(); }));
+            ASSERT_TRUE(QTest::qWaitFor([&] {
+                return document->importJob() == nullptr || document->importJob()->isRunning();
+            }));
         }
         const QString reason = saving ? QStringLiteral("saving") : QStringLiteral("importing");
 

@@ -3,10 +3,10 @@
 #include "document/preferencekeys.h"
 #include "fakes.h"
 #include "jobwaits.h"
-#include "poolgate.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/job.h"
 #include "platform/qt/qttimers.h"
+#include "poolgate.h"
 #include "slides/imagehandler.h"
 #include "testimagefiles.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "fakedisplay.h"
-#include "fakesounds.h"
 #include "fakemenulookup.h"
+#include "fakesounds.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
 #include "platform/menuitem.h"

@@ -289,7 +289,7 @@ TEST_F(ImportTest, CorruptFileInsideAFolderWritesTheLine)
 
     QFile::remove(path(QStringLiteral("f/b.jpg")));
     fakes.log.outLines.clear();
-    const SlidePtr answer = dropNow(handler, {path(QStringLiteral("f"))});
+    const SlidePtr answer = dropNow(handler, { path(QStringLiteral("f")) });
     EXPECT_EQ(answer, nullptr);
     EXPECT_EQ(namesOf(handler.slides()),
               (QStringList { QStringLiteral("a.jpg"), QStringLiteral("a.jpg"),
@@ -301,13 +301,13 @@ TEST_F(ImportTest, CorruptFileInsideAFolderWritesTheLine)
 TEST_F(ImportTest, DroppedTextFileAndMissingPathFail)
 {
     writeFile(path(QStringLiteral("notes.txt")), "not a picture");
-    EXPECT_EQ(dropNow(handler, {path(QStringLiteral("notes.txt"))}), nullptr);
+    EXPECT_EQ(dropNow(handler, { path(QStringLiteral("notes.txt")) }), nullptr);
     expectOneAlert(ProblemMessage, ProblemInfo);
     EXPECT_EQ(handler.numImages(), 0);
 
     fakes.alerts.alerts.clear();
     fakes.alerts.beeps = 0;
-    EXPECT_EQ(dropNow(handler, {path(QStringLiteral("gone.jpg"))}), nullptr);
+    EXPECT_EQ(dropNow(handler, { path(QStringLiteral("gone.jpg")) }), nullptr);
     expectOneAlert(ProblemMessage, ProblemInfo);
 }
 
@@ -461,10 +461,10 @@ TEST_F(ImportTest, TwoImportsInARowAnswerTheVeryFirstSlide)
 {
     writeJpeg(path(QStringLiteral("a.jpg")));
     writeJpeg(path(QStringLiteral("b.jpg")));
-    const SlidePtr first = dropNow(handler, {path(QStringLiteral("a.jpg"))});
+    const SlidePtr first = dropNow(handler, { path(QStringLiteral("a.jpg")) });
     ASSERT_TRUE(first);
     handler.setIndex(0);
-    const SlidePtr second = dropNow(handler, {path(QStringLiteral("b.jpg"))});
+    const SlidePtr second = dropNow(handler, { path(QStringLiteral("b.jpg")) });
     EXPECT_EQ(second, first);
     EXPECT_EQ(namesOf(handler.slides()),
               (QStringList { QStringLiteral("a.jpg"), QStringLiteral("b.jpg") }));
@@ -497,15 +497,14 @@ TEST_F(ImportTest, RandomOrderHoldsTheSameSlidesAfterSuccessAndAfterFailure)
     writeJpeg(path(QStringLiteral("b.jpg")));
     writeFile(path(QStringLiteral("c.jpg")), corruptJpeg());
 
-    ASSERT_TRUE(dropNow(handler, {path(QStringLiteral("a.jpg"))}));
+    ASSERT_TRUE(dropNow(handler, { path(QStringLiteral("a.jpg")) }));
     auto sorted = [](std::vector<SlidePtr> slides) {
         std::sort(slides.begin(), slides.end());
         return slides;
     };
     EXPECT_EQ(sorted(handler.randomSlides()), sorted(handler.slides()));
 
-    EXPECT_EQ(dropNow(handler, 
-                  { path(QStringLiteral("b.jpg")), path(QStringLiteral("c.jpg")) }),
+    EXPECT_EQ(dropNow(handler, { path(QStringLiteral("b.jpg")), path(QStringLiteral("c.jpg")) }),
               nullptr);
     ASSERT_EQ(handler.numImages(), 3);
     EXPECT_EQ(sorted(handler.randomSlides()), sorted(handler.slides()));

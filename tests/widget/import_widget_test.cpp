@@ -15,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-
 #include <gtest/gtest.h>
 
 using namespace lanternreel;
@@ -53,7 +52,7 @@ protected:
 TEST_F(DragWatcherTest, FilesWithNoShowOpenMakeOneUntitledShow)
 {
     const int reply
-        = openFilesNow(watcher, {path("img10.jpg"), path("IMG1.jpg"), path("img2.jpg")});
+        = openFilesNow(watcher, { path("img10.jpg"), path("IMG1.jpg"), path("img2.jpg") });
     EXPECT_EQ(reply, DragWatcher::Success);
     ASSERT_EQ(controller.documents().size(), 1u);
     MyDocument *document = current();
@@ -67,9 +66,8 @@ TEST_F(DragWatcherTest, FilesWithNoShowOpenMakeOneUntitledShow)
 
 TEST_F(DragWatcherTest, FilesGoIntoTheCurrentShowAndItsFirstSlideIsShown)
 {
-    ASSERT_EQ(openFilesNow(watcher, {path("img2.jpg")}), DragWatcher::Success);
-    EXPECT_EQ(openFilesNow(watcher, {path("more.jpg"), path("IMG1.jpg")}),
-              DragWatcher::Success);
+    ASSERT_EQ(openFilesNow(watcher, { path("img2.jpg") }), DragWatcher::Success);
+    EXPECT_EQ(openFilesNow(watcher, { path("more.jpg"), path("IMG1.jpg") }), DragWatcher::Success);
     ASSERT_EQ(controller.documents().size(), 1u);
     EXPECT_EQ(current()->getImageHandler()->numImages(), 3);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled - img2.jpg"));
@@ -77,7 +75,7 @@ TEST_F(DragWatcherTest, FilesGoIntoTheCurrentShowAndItsFirstSlideIsShown)
 
 TEST_F(DragWatcherTest, NotAPictureLeavesTheNewShowEmptyAndReportsFailure)
 {
-    EXPECT_EQ(openFilesNow(watcher, {path("notes.txt")}), DragWatcher::Failure);
+    EXPECT_EQ(openFilesNow(watcher, { path("notes.txt") }), DragWatcher::Failure);
     ASSERT_EQ(controller.documents().size(), 1u);
     EXPECT_EQ(current()->getImageHandler()->numImages(), 0);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled"));
@@ -86,8 +84,7 @@ TEST_F(DragWatcherTest, NotAPictureLeavesTheNewShowEmptyAndReportsFailure)
 
     // The last in sorted order fails: the others stay, the view stays empty.
     writeFile(path("z.jpg"), "broken");
-    EXPECT_EQ(openFilesNow(watcher, {path("z.jpg"), path("img2.jpg")}),
-              DragWatcher::Failure);
+    EXPECT_EQ(openFilesNow(watcher, { path("z.jpg"), path("img2.jpg") }), DragWatcher::Failure);
     EXPECT_EQ(current()->getImageHandler()->numImages(), 1);
     EXPECT_EQ(current()->currentImageView()->image(), nullptr);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled"));

@@ -1,12 +1,12 @@
 #include "document.h"
 
+#include "slides/workcontrol.h"
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-
-#include "slides/workcontrol.h"
 
 namespace lanternreel {
 

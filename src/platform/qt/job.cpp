@@ -80,8 +80,7 @@ void Job::run(std::function<void(const WorkControl &)> work)
         // made, which says that nothing was done.
         try {
             work(shared->control);
-        } catch (...) {
-        }
+        } catch (...) { }
         shared->promise.finish();
     });
 }
