@@ -271,7 +271,9 @@ TEST_F(JobsTest, ChangesWaitForTheImportOrTheSaveOfTheirShow)
         fakes.openPanels.soundAnswers.clear();
 
         auto later = std::make_shared<std::optional<bool>>();
+        auto next = std::make_shared<std::optional<bool>>();
         if (saving) {
+            *next = true; // nothing more asked of it
             panels.saveAsAnswer = path(QStringLiteral("busy.lrshow"));
             gate.shut();
             controller.saveDocumentAs(document);
@@ -282,6 +284,9 @@ TEST_F(JobsTest, ChangesWaitForTheImportOrTheSaveOfTheirShow)
         } else {
             document->dragOpen(newPictures(), [later](bool answer) { *later = answer; });
             holdUpAfterTheFirstPictures(document);
+            // A drop onto the window meanwhile waits for that import, and comes in after it.
+            document->dragOpen({ path(QStringLiteral("old.jpg")) },
+                               [next](bool answer) { *next = answer; });
             ASSERT_TRUE(QTest::qWaitFor([&] {
                 return document->importJob() == nullptr || document->importJob()->isRunning();
             }));
@@ -318,7 +323,11 @@ TEST_F(JobsTest, ChangesWaitForTheImportOrTheSaveOfTheirShow)
         ASSERT_TRUE(waitFor(later).has_value());
         EXPECT_TRUE(**later);
         ASSERT_TRUE(importsDone(document));
-        EXPECT_EQ(document->getImageHandler()->numImages(), saving ? 5 : 24);
+        EXPECT_EQ(next->value_or(false), true);
+        const std::vector<SlidePtr> &slides = document->getImageHandler()->slides();
+        ASSERT_EQ(slides.size(), saving ? 5u : 25u);
+        EXPECT_EQ(slides.back()->name(),
+                  saving ? QStringLiteral("new19.png") : QStringLiteral("old.jpg"));
         controller.setPanels(nullptr);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !document->isSaving(); }, JobDeadlineMs));
         controller.closeAll();
