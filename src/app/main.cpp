@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <algorithm>
 
 using namespace lanternreel;
 
@@ -78,10 +79,13 @@ int main(int argc, char *argv[])
         controller.openUntitledDocumentAndDisplay();
     else
         QTimer::singleShot(0, &watcher, [&watcher, &controller, paths] {
-            watcher.applicationOpenFiles(paths, [&controller](int) {
-                // Show files that could not be opened leave no window: the program stays
-                // usable with an empty show rather than running on unseen.
-                if (controller.documents().empty())
+            // Pictures go into a new show at once; show files alone may all fail to open, and
+            // leave no window: the program then stays usable with an empty show rather than
+            // running on unseen. (A show the user closed while its pictures came in stays
+            // closed.)
+            const bool showsOnly = std::all_of(paths.begin(), paths.end(), DragWatcher::isShowFile);
+            watcher.applicationOpenFiles(paths, [&controller, showsOnly](int) {
+                if (showsOnly && controller.documents().empty())
                     controller.openUntitledDocumentAndDisplay();
             });
         });
