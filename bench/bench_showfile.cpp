@@ -99,7 +99,9 @@ void BM_SaveAndReopenSixtyTwelveMegapixelSlides(benchmark::State &state)
 
     for (auto _ : state) {
         Model model(services);
-        if (!model.getImageHandler()->selectImagesFromDrag(files.paths)
+        const WorkControl control;
+        if (!model.getImageHandler()->applyImport(
+                ImageHandler::loadImages(ImageHandler::dragOrder(files.paths), control))
             || model.getImageHandler()->numImages() != FileCount) {
             state.SkipWithError("the import did not load every file");
             return;

@@ -100,7 +100,6 @@ QuietServices::QuietServices()
 {
     m_services.alerts = this;
     m_services.log = this;
-    m_services.importProgress = this;
 }
 
 void QuietServices::alert(const QString &message, const QString &)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/alerts.h"
-#include "platform/importprogress.h"
 #include "platform/log.h"
 #include "platform/services.h"
 
@@ -49,7 +48,7 @@ private:
 };
 
 // Services that stay silent, except that an alert is printed.
-class QuietServices : public Alerts, public Log, public ImportProgress
+class QuietServices : public Alerts, public Log
 {
 public:
     QuietServices();
@@ -59,10 +58,6 @@ public:
     void alert(const QString &message, const QString &) override;
     void log(const QString &) override { }
     void out(const QString &) override { }
-    void show(int) override { }
-    void progress(int, int) override { }
-    void keepMoving() override { }
-    void close() override { }
 
 private:
     Services m_services;

@@ -19,6 +19,8 @@ LANTERNREEL_TEST_PACKAGES=(
   dbus dbus-daemon xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils
   # the sound tests make their sound files with it
   ffmpeg
+  # bench/keylatency presses keys (XTest) and times the window's new pixels (XDamage)
+  libxtst-dev libxdamage-dev
   # the fuzzer of the show file reader: clang with libFuzzer and the sanitizer runtimes
   clang libclang-rt-14-dev
   # the installed desktop files, MIME type and Debian package are checked with these

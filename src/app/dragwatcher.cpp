@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QPointer>
+#include <memory>
 
 namespace lanternreel {
 
@@ -18,40 +19,56 @@ bool DragWatcher::isShowFile(const QString &path)
     return QFileInfo(path).suffix().compare(QLatin1String("lrshow"), Qt::CaseInsensitive) == 0;
 }
 
-int DragWatcher::applicationOpenFiles(const QStringList &given)
+void DragWatcher::applicationOpenFiles(const QStringList &given, Replied replied)
 {
     QStringList shows;
     QStringList paths;
     for (const QString &path : given)
         (isShowFile(path) ? shows : paths).append(path);
 
+    // Counts the parts of the request still running; the last to end replies.
+    struct Request
+    {
+        int running = 0;
+        bool succeeded = true;
+        Replied replied;
+        void ended(bool success)
+        {
+            succeeded = succeeded && success;
+            if (--running == 0 && replied)
+                replied(succeeded ? Success : Failure);
+        }
+    };
+    auto request = std::make_shared<Request>();
+    request->replied = std::move(replied);
+    request->running = 1 + static_cast<int>(shows.size()) + (paths.isEmpty() ? 0 : 1);
+
     // The other paths go where they would have gone without the show files among them.
-    bool imported = true;
     if (!paths.isEmpty())
-        imported = importIntoCurrentShow(paths);
+        importIntoCurrentShow(paths, [request](bool shown) { request->ended(shown); });
     // A show is a document, not a picture: importing it could only fail.
-    bool showsOpened = true;
     for (const QString &show : shows) {
-        if (!docController.openDocument(show))
-            showsOpened = false;
+        docController.openDocument(show, [request](Document *opened) { request->ended(opened); });
     }
-    return imported && showsOpened ? Success : Failure;
+    request->ended(true);
 }
 
-bool DragWatcher::importIntoCurrentShow(const QStringList &paths)
+void DragWatcher::importIntoCurrentShow(const QStringList &paths,
+                                        std::function<void(bool shown)> done)
 {
     if (docController.documents().empty())
         docController.openUntitledDocumentAndDisplay();
     auto *document = qobject_cast<MyDocument *>(docController.currentDocument());
-    if (!document)
-        return false;
-    const bool shown = document->dragOpen(paths);
+    if (!document) {
+        done(false);
+        return;
+    }
+    document->dragOpen(paths, std::move(done));
     // Files sent from elsewhere should not land in a window hidden behind others.
     if (DocumentWindow *window = document->window()) {
         window->raise();
         window->activateWindow();
     }
-    return shown;
 }
 
 void DragWatcher::watch(DocumentWindow *window)

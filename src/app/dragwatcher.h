@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 namespace lanternreel {
 
@@ -22,17 +23,20 @@ public:
 
     explicit DragWatcher(DocumentController &controller, QObject *parent = nullptr);
 
+    using Replied = std::function<void(int reply)>;
+
     // Imports the paths that are not show files (unchanged, in the order received) into the
-    // current show, then opens each show file as a document of its own. Success when, if there
-    // was anything to import, the show then has a slide to show, and every show file opened.
-    int applicationOpenFiles(const QStringList &paths);
+    // current show, and opens each show file as a document of its own. Both run in the
+    // background; once all of it has ended, `replied` gets Success when, if there was anything
+    // to import, the show then has a slide to show, and every show file opened.
+    void applicationOpenFiles(const QStringList &paths, Replied replied = {});
     // Whether `path` names a show file (by its extension, in any case).
     static bool isShowFile(const QString &path);
     // Files dropped on `window` go to that window's show.
     void watch(DocumentWindow *window);
 
 private:
-    bool importIntoCurrentShow(const QStringList &paths);
+    void importIntoCurrentShow(const QStringList &paths, std::function<void(bool shown)> done);
 
     DocumentController &docController;
 };

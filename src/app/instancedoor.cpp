@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QTimer>
-
+#include <memory>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,7 +16,6 @@ namespace {
 
 const QString Greeting = QStringLiteral("lanternreel-open-files-1");
 constexpr int ConnectTimeoutMs = 2000;
-constexpr int BusyRetryMs = 100;
 // A request is a list of paths; anything this large is not one.
 constexpr qint64 MaxRequestBytes = 8 * 1024 * 1024;
 // The least a path takes in a request: its length field.
@@ -172,8 +171,8 @@ void InstanceDoor::onReadyRead(QLocalSocket *socket)
         return; // the rest is still on its way
     socket->setProperty("lanternreelRequestRead", true);
     m_queue.push_back({socket, paths});
-    // Served from the event loop rather than inside this socket's signal: the import runs
-    // windows of its own.
+    // Served from the event loop rather than inside this socket's signal: what it starts may
+    // run windows of its own.
     QTimer::singleShot(0, this, &InstanceDoor::serveNext);
 }
 
@@ -181,21 +180,35 @@ void InstanceDoor::serveNext()
 {
     if (m_serving || m_queue.empty())
         return;
-    if (m_busy && m_busy()) {
-        QTimer::singleShot(BusyRetryMs, this, &InstanceDoor::serveNext);
-        return;
-    }
     Request request = std::move(m_queue.front());
     m_queue.pop_front();
     m_serving = true;
-    const int reply = m_handler ? m_handler(request.paths) : 2;
-    m_serving = false;
-    if (request.socket && request.socket->state() == QLocalSocket::ConnectedState) {
-        QDataStream out(request.socket.data());
-        out << qint32(reply);
-        request.socket->flush();
-        request.socket->disconnectFromServer();
+    if (!m_handler) {
+        answer(request.socket, 2);
+        return;
     }
+    // The reply may come long after, from whatever the request started; the door may be gone
+    // by then, with the program.
+    QPointer<InstanceDoor> door = this;
+    auto answered = std::make_shared<bool>(false);
+    m_handler(request.paths, [door, socket = request.socket, answered](int reply) {
+        if (*answered)
+            return;
+        *answered = true;
+        if (door)
+            door->answer(socket, reply);
+    });
+}
+
+void InstanceDoor::answer(QPointer<QLocalSocket> socket, int reply)
+{
+    if (socket && socket->state() == QLocalSocket::ConnectedState) {
+        QDataStream out(socket.data());
+        out << qint32(reply);
+        socket->flush();
+        socket->disconnectFromServer();
+    }
+    m_serving = false;
     if (!m_queue.empty())
         QTimer::singleShot(0, this, &InstanceDoor::serveNext);
 }

@@ -20,8 +20,11 @@ class InstanceDoor : public QObject
     Q_OBJECT
 
 public:
-    // Answers a request's paths with the reply to send back (0 success, 2 failure).
-    using Handler = std::function<int(const QStringList &paths)>;
+    // Takes a request's paths; `reply` then gets the reply to send back (0 success, 2
+    // failure), once whatever the request started (an import, say) has ended. Requests are
+    // served one at a time, in the order they came: the next waits for the reply to this one.
+    using Reply = std::function<void(int reply)>;
+    using Handler = std::function<void(const QStringList &paths, Reply reply)>;
 
     // The socket of this user's running program, in a folder that belongs to the user alone;
     // empty when there is no such folder, and the program then runs without a door.
@@ -34,9 +37,6 @@ public:
     InstanceDoor(QString name, Handler handler, QObject *parent = nullptr);
     ~InstanceDoor() override;
 
-    // While `busy` answers true, requests wait their turn (an import lets events through while
-    // it works, and must not be entered again).
-    void setBusy(std::function<bool()> busy) { m_busy = std::move(busy); }
     // Starts listening. False when another program already listens, or the socket cannot be
     // made; the program then simply runs without a door. A socket left by a program that
     // crashed is removed first.
@@ -51,10 +51,10 @@ private:
     void onNewConnection();
     void onReadyRead(QLocalSocket *socket);
     void serveNext();
+    void answer(QPointer<QLocalSocket> socket, int reply);
 
     QString m_name;
     Handler m_handler;
-    std::function<bool()> m_busy;
     QLocalServer m_server;
     std::deque<Request> m_queue;
     bool m_serving = false;

@@ -6,11 +6,11 @@
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/documentpanels.h"
 #include "platform/qt/qtservices.h"
-#include "slides/imagehandler.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <algorithm>
 
 using namespace lanternreel;
 
@@ -62,10 +62,11 @@ int main(int argc, char *argv[])
         watcher.watch(window);
     });
 
-    InstanceDoor door(doorName, [&watcher](const QStringList &given) {
-        return watcher.applicationOpenFiles(given);
+    // A request that comes while an import runs is served when its own import, queued behind
+    // that one, has ended.
+    InstanceDoor door(doorName, [&watcher](const QStringList &given, InstanceDoor::Reply reply) {
+        watcher.applicationOpenFiles(given, std::move(reply));
     });
-    door.setBusy([] { return ImageHandler::importInProgress(); });
     door.open();
 
     // Closing the last show ends the program, as closing the last window does.
@@ -78,11 +79,15 @@ int main(int argc, char *argv[])
         controller.openUntitledDocumentAndDisplay();
     else
         QTimer::singleShot(0, &watcher, [&watcher, &controller, paths] {
-            watcher.applicationOpenFiles(paths);
-            // Show files that could not be opened leave no window: the program stays usable
-            // with an empty show rather than running on unseen.
-            if (controller.documents().empty())
-                controller.openUntitledDocumentAndDisplay();
+            // Pictures go into a new show at once; show files alone may all fail to open, and
+            // leave no window: the program then stays usable with an empty show rather than
+            // running on unseen. (A show the user closed while its pictures came in stays
+            // closed.)
+            const bool showsOnly = std::all_of(paths.begin(), paths.end(), DragWatcher::isShowFile);
+            watcher.applicationOpenFiles(paths, [&controller, showsOnly](int) {
+                if (showsOnly && controller.documents().empty())
+                    controller.openUntitledDocumentAndDisplay();
+            });
         });
     return QApplication::exec();
 }

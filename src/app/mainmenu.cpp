@@ -49,6 +49,7 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     addSeparator(tr("&File"));
     QAction *quit = addAction(tr("&File"), tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
+    // Shows still being saved close once saved; the program ends with the last of them.
     connect(quit, &QAction::triggered, this, [this] {
         if (m_controller.closeAll())
             QApplication::quit();

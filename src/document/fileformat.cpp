@@ -13,33 +13,58 @@
 
 namespace lanternreel {
 
-bool MyDocument::dataRepresentationOfType(const QString &typeName, QIODevice &device)
+namespace {
+
+// What reading a show file gave: a model whose pictures are decoded, checked whole.
+struct ShowContent : DocumentContent
+{
+    std::unique_ptr<Model> model;
+};
+
+} // namespace
+
+Document::WriteWork MyDocument::writeWork(const QString &typeName)
 {
     if (typeName != QLatin1String(ShowTypeName))
-        return false;
-    // A slide that no longer decodes would make a file that does not open: better no save.
-    if (!m_show->slides().compressImages())
-        return false;
+        return {};
     model->setImageHandler(m_show->sharedSlides());
     model->setSoundHandler(soundHandle);
-    return writeShow(device, *model);
+    // The slides are shared and never change; the rest is copied. The show may go on changing
+    // while the copy is written.
+    return [show = snapshotOf(m_show->slides(), *soundHandle)](QIODevice &device,
+                                                               const WorkControl &control) {
+        return writeShow(device, show, control);
+    };
 }
 
-bool MyDocument::loadDataRepresentation(QIODevice &device, const QString &, QString *why)
+// Everything is read and checked, and every picture decoded, before the document takes any of
+// it: a bad file leaves the document exactly as it was.
+Document::ReadWork MyDocument::readWork(const QString &) const
 {
-    // Everything is read and checked, and every picture decoded, before the document takes any
-    // of it: a bad file leaves the document exactly as it was.
-    std::unique_ptr<Model> decoded = readShow(device, m_services, why);
-    if (!decoded)
-        return false;
-    if (!decoded->getImageHandler()->decompressImages()) {
-        if (why)
-            *why = QStringLiteral("It is damaged: a picture in it does not decode.");
-        return false;
-    }
+    return [services = m_services](QIODevice &device, const WorkControl &control,
+                                   QString *why) -> std::shared_ptr<DocumentContent> {
+        std::unique_ptr<Model> decoded = readShow(device, services, why);
+        if (!decoded || control.isCancelled())
+            return nullptr;
+        if (!decoded->getImageHandler()->decompressImages(&control)) {
+            if (why && !control.isCancelled())
+                *why = QStringLiteral("It is damaged: a picture in it does not decode.");
+            return nullptr;
+        }
+        auto content = std::make_shared<ShowContent>();
+        content->model = std::move(decoded);
+        return content;
+    };
+}
+
+void MyDocument::takeContent(std::shared_ptr<DocumentContent> content)
+{
+    auto *show = dynamic_cast<ShowContent *>(content.get());
+    if (!show || !show->model)
+        return;
     if (isSlideshowInProgress())
         stopShow();
-    model = std::move(decoded);
+    model = std::move(show->model);
     setImageHandler(model->imageHandler());
     setSoundHandler(model->soundHandler());
 
@@ -48,7 +73,6 @@ bool MyDocument::loadDataRepresentation(QIODevice &device, const QString &, QStr
     m_show->setRandom(menu && menu->random());
     m_services.log->out(QStringLiteral("Loaded."));
     tellAboutMissingSounds();
-    return true;
 }
 
 void MyDocument::tellAboutMissingSounds()

@@ -1,27 +1,107 @@
+#include "document/importjob.h"
 #include "document/show.h"
 #include "mydocument.h"
+#include "panels/progresspanel.h"
+#include "platform/alerts.h"
 #include "slides/imagehandler.h"
 
-// The import commands: the slide collection does the work; the document shows the answer.
+// The import commands: the pictures load off the GUI thread, and the show takes them in one
+// step once they are all in (or the import stopped), so that nothing, a tick of the show's
+// timer least of all, ever sees half an import.
 
 namespace lanternreel {
 
 void MyDocument::selectImages()
 {
-    const Content before = content();
-    const SlidePtr shown = m_show->slides().selectImages();
-    // A failed import may still have appended the slides before the file that failed.
-    noteChanges(before);
-    m_show->importDone(shown);
+    const auto chosen = m_show->slides().chooseImages();
+    if (!chosen)
+        return;
+    importPaths(*chosen, {});
 }
 
-bool MyDocument::dragOpen(const QStringList &paths)
+void MyDocument::dragOpen(const QStringList &paths, std::function<void(bool shown)> done)
+{
+    importPaths(ImageHandler::dragOrder(paths), std::move(done));
+}
+
+bool MyDocument::isImporting() const
+{
+    return m_importJob || !m_imports.empty();
+}
+
+Job *MyDocument::importJob() const
+{
+    return m_importJob.data();
+}
+
+void MyDocument::importPaths(QStringList paths, std::function<void(bool shown)> done)
+{
+    m_imports.push_back({ std::move(paths), std::move(done) });
+    startNextImport();
+}
+
+// One at a time, in the order asked for, as a user dropping more files while an import runs
+// expects; and none while the show is saved, since the save would mark as saved slides that
+// came in after it had taken what it writes.
+void MyDocument::startNextImport()
+{
+    if (m_importJob || isSaving() || m_imports.empty())
+        return;
+    PendingImport next = std::move(m_imports.front());
+    m_imports.pop_front();
+    m_importDone = std::move(next.done);
+    m_importJob = new ImportJob(std::move(next.paths), this);
+    ProgressPanel::follow(*m_importJob, window());
+    connect(m_importJob, &Job::finished, this, &MyDocument::finishImport);
+}
+
+void MyDocument::finishImport()
+{
+    ImportJob *job = m_importJob;
+    m_importJob = nullptr;
+    auto done = std::move(m_importDone);
+    m_importDone = nullptr;
+    // Its progress window has gone already: any alert comes after it, as after a finished
+    // task.
+    const bool shown = applyImport(job->result());
+    job->deleteLater();
+    if (done)
+        done(shown);
+    startNextImport();
+}
+
+bool MyDocument::applyImport(const ImportResult &result)
 {
     const Content before = content();
-    const SlidePtr shown = m_show->slides().selectImagesFromDrag(paths);
+    const SlidePtr shown = m_show->slides().applyImport(result);
+    // A failed or cancelled import may still have brought the slides before it stopped.
     noteChanges(before);
     m_show->importDone(shown);
+    // The first step after an import should find its slide decoded, as any other does.
+    if (shown)
+        prefetchNeighbours();
     return shown != nullptr;
+}
+
+QString MyDocument::busyReason() const
+{
+    // An import asked for during a save only waits for it.
+    if (isSaving())
+        return Document::busyReason();
+    if (isImporting())
+        return tr("Lanternreel is still importing images into this slideshow. Try again when "
+                  "the import is done.");
+    return Document::busyReason();
+}
+
+bool MyDocument::refuseWhileBusy()
+{
+    const QString reason = busyReason();
+    if (reason.isEmpty())
+        return false;
+    m_services.alerts->beep();
+    m_services.alerts->alert(tr("Slideshow Is Busy"), reason);
+    return true;
 }
 
 } // namespace lanternreel

@@ -3,6 +3,7 @@
 #include "display/fakeimageview.h"
 #include "display/slideprefetcher.h"
 #include "document/fullscreen.h"
+#include "document/importjob.h"
 #include "document/model.h"
 #include "document/preferencekeys.h"
 #include "document/show.h"
@@ -31,10 +32,25 @@ MyDocument::MyDocument(const Services &services)
     m_fullScreen = std::make_unique<FullScreen>(services, *m_show);
     connect(m_show.get(), &Show::currentSlideChanged, this, &MyDocument::prefetchNeighbours);
     watchSoundtrack();
+    // Imports asked for during a save have waited for it.
+    connect(this, &Document::savingChanged, this, [this](bool saving) {
+        if (!saving)
+            startNextImport();
+    });
 }
 
 MyDocument::~MyDocument()
 {
+    // The import's work stops; whoever waits for an import hears that it showed nothing.
+    delete m_importJob.data();
+    std::vector<std::function<void(bool)>> waiting { std::move(m_importDone) };
+    for (PendingImport &pending : m_imports)
+        waiting.push_back(std::move(pending.done));
+    m_imports.clear();
+    for (const auto &done : waiting) {
+        if (done)
+            done(false);
+    }
     // Both stop the show, which must still be here to be stopped.
     if (isFullScreen())
         releaseScreen();
@@ -107,6 +123,14 @@ void MyDocument::watchSoundtrack()
     disconnect(m_soundtrackOrder);
     m_soundtrackOrder = connect(soundHandle->model(), &SoundtrackModel::soundsSwapped, this,
                                 [this] { setDocumentEdited(true); });
+    // The drop is still under way: the reason comes once it is over.
+    soundHandle->model()->setMayChange([this] {
+        if (busyReason().isEmpty())
+            return true;
+        QMetaObject::invokeMethod(
+            this, [this] { refuseWhileBusy(); }, Qt::QueuedConnection);
+        return false;
+    });
 }
 
 void MyDocument::randomizeSlides()
@@ -136,6 +160,8 @@ void MyDocument::noteChanges(const Content &before)
 
 void MyDocument::removeAllImages()
 {
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     if (isSlideshowInProgress())
         soundHandle->stopSound();
@@ -150,6 +176,8 @@ void MyDocument::removeCurrentImage()
         m_services.alerts->beep();
         return;
     }
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     m_show->removeCurrent();
     noteChanges(before);
@@ -157,6 +185,8 @@ void MyDocument::removeCurrentImage()
 
 void MyDocument::addSong()
 {
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     soundHandle->addSong();
     noteChanges(before);

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,7 +22,9 @@ namespace lanternreel {
 
 class FullScreen;
 class ImageHandler;
+class ImportJob;
 class InfoPanel;
+class Job;
 class Model;
 class Panel;
 class PreferenceStore;
@@ -30,6 +34,7 @@ class SlidePrefetcher;
 class Sound;
 class SoundHandler;
 class SoundPanel;
+struct ImportResult;
 
 // One open show as a document: its file and edited state, its window, and the commands that
 // reach it from the menus, panels and keys. The show itself (position, timer, loop and random)
@@ -47,13 +52,16 @@ public:
     // The document window, and the full-screen window while there is one.
     bool isShownIn(const QWindow *window) const override;
 
-    // The show file (fileformat.cpp). Writes the show when `typeName` is "Lanternreel Show";
-    // false for any other type or when the device failed.
-    bool dataRepresentationOfType(const QString &typeName, QIODevice &device) override;
-    // Replaces the model and both handlers by those of the file, which is checked whole first;
-    // the loop and random flags come from the application's menu. False, with the document
-    // unchanged and `why` saying what is wrong, for a file that is not a show.
-    bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why) override;
+    // The show file (fileformat.cpp). Writes the show as it is now when `typeName` is
+    // "Lanternreel Show"; nothing for any other type.
+    WriteWork writeWork(const QString &typeName) override;
+    // Reads a show file, checked whole and every picture decoded, for takeContent() to replace
+    // the model and both handlers by; the loop and random flags then come from the
+    // application's menu.
+    ReadWork readWork(const QString &typeName) const override;
+    void takeContent(std::shared_ptr<DocumentContent> content) override;
+    // An import into the show, or its save, runs.
+    QString busyReason() const override;
 
     void setImageHandler(std::shared_ptr<ImageHandler> handler);
     void setSoundHandler(std::shared_ptr<SoundHandler> handler);
@@ -63,9 +71,19 @@ public:
     Show *show() const { return m_show.get(); }
 
     // Commands.
+    // The import commands (import.cpp) load the pictures off the GUI thread; one import runs at
+    // a time, and one asked for meanwhile, or while the show is saved, waits its turn.
     void selectImages();
-    // Imports files handed over from outside; true when the show then has a slide to show.
-    bool dragOpen(const QStringList &paths);
+    // Imports files handed over from outside; `done` then gets true when the show has a slide
+    // to show, false when the import failed, was cancelled, or the show closed first.
+    void dragOpen(const QStringList &paths, std::function<void(bool shown)> done = {});
+    // An import runs, or waits its turn.
+    bool isImporting() const;
+    // The import running now; nullptr when none does.
+    Job *importJob() const;
+    // Takes the slides of one import into the show, all at once; true when the show then has
+    // a slide to show, which the window shows.
+    bool applyImport(const ImportResult &result);
     // The loop and random switches of this show: each command turns its switch over.
     void randomizeSlides();
     void loopPlayback();
@@ -145,6 +163,17 @@ protected:
     void fileNameDidChange() override;
 
 private:
+    struct PendingImport
+    {
+        QStringList paths;
+        std::function<void(bool shown)> done;
+    };
+    void importPaths(QStringList paths, std::function<void(bool shown)> done);
+    void startNextImport();
+    void finishImport();
+    // Beeps and tells why the show cannot change now, while it is being imported into or
+    // saved; true then.
+    bool refuseWhileBusy();
     // Beeps and shows the "Slideshow Is Empty" alert when there is no slide; true then.
     bool refuseEmptyShow();
     // Once, after a load: which sound files of the soundtrack cannot be played.
@@ -182,6 +211,9 @@ private:
     QPointer<InfoPanel> infoPanel;
     QPointer<SoundPanel> soundPanel;
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
+    QPointer<ImportJob> m_importJob;
+    std::function<void(bool shown)> m_importDone;
+    std::deque<PendingImport> m_imports; // waiting their turn
 };
 
 } // namespace lanternreel

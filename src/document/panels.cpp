@@ -55,6 +55,8 @@ void MyDocument::removeSongSelectedIn(SoundPanel *panel)
     // A panel left from a soundtrack the document has since replaced says nothing of this one.
     if (!panel || panel->tableView()->model() != soundHandle->model())
         return;
+    if (refuseWhileBusy())
+        return;
     const Content before = content();
     soundHandle->removeSong(panel->selectedRows());
     noteChanges(before);

@@ -73,19 +73,7 @@ void Show::start()
 // step on.
 void Show::scheduleTimer()
 {
-    m_timer = m_services.timers->scheduleRepeating(m_interval, [this] { timerTick(); });
-}
-
-// The import waits for pictures with events flowing, and a step then would walk a slide list
-// that is half filled (and a random order that does not hold the new slides yet). So the tick
-// waits for the import's end, as it would behind an import that blocked the event loop.
-void Show::timerTick()
-{
-    if (m_slides->isImporting()) {
-        m_tickHeld = true;
-        return;
-    }
-    next();
+    m_timer = m_services.timers->scheduleRepeating(m_interval, [this] { next(); });
 }
 
 void Show::stop()
@@ -93,7 +81,6 @@ void Show::stop()
     // Only invalidated: this may run inside the timer's own tick.
     if (m_timer)
         m_timer->invalidate();
-    m_tickHeld = false;
     if (!m_running)
         return;
     m_running = false;
@@ -186,11 +173,6 @@ void Show::importDone(const SlidePtr &first)
         showInWindow(first);
         emit titleSlideChanged(first);
     }
-    if (!m_tickHeld)
-        return;
-    m_tickHeld = false;
-    if (m_running)
-        next();
 }
 
 void Show::retitle()

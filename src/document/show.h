@@ -72,8 +72,8 @@ public:
     // The document window catches up with the position: it shows the current slide and the
     // title names it.
     void reshow();
-    // An import into the slide list is over: the window shows `first` (when there is one) and
-    // the title names it, and a step that came due during the import is taken now.
+    // An import into the slide list is over, its slides taken in all at once: the window shows
+    // `first` (when there is one) and the title names it.
     void importDone(const SlidePtr &first);
     // The window's title is to name the slide the window shows, as after a new document name.
     void retitle();
@@ -92,8 +92,6 @@ signals:
 
 private:
     void scheduleTimer();
-    // The timer's action: a step, or, while an import into the show runs, a step held back.
-    void timerTick();
     // Shows `slide` as the result of a step: countdown restarted, every view and the title.
     void stepTo(const SlidePtr &slide);
     // Shows `slide` in the window and names it in the title, the position having moved there.
@@ -105,7 +103,6 @@ private:
     int32_t m_interval;
     std::unique_ptr<RepeatingTimer> m_timer;
     bool m_running = false;
-    bool m_tickHeld = false; // a tick came while an import ran
     SlidePtr m_shown;
 };
 

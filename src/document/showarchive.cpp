@@ -5,6 +5,7 @@
 #include "platform/sounds.h"
 #include "slides/imagecodec.h"
 #include "slides/imagehandler.h"
+#include "slides/jpegencoder.h"
 #include "soundtrack/soundhandler.h"
 #include "soundtrack/unplayablesound.h"
 
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -54,6 +56,20 @@ private:
     bool m_failed = false;
 };
 
+// What the writer writes, wherever it comes from: a model's stored form, or a snapshot of a
+// show whose pictures were just encoded.
+struct StoredShow
+{
+    const std::vector<QByteArray> &jpegs;
+    const std::vector<QString> &names;
+    const std::vector<int32_t> &randomOrder;
+    const std::vector<QString> &soundPaths;
+    const std::vector<QString> &soundLengths;
+    const std::vector<QString> &soundNames;
+    int32_t soundIndex;
+    int32_t totalLength;
+};
+
 class ShowWriter
 {
 public:
@@ -62,16 +78,16 @@ public:
         , m_writer(&m_checked)
     { }
 
-    bool write(const Model &model)
+    bool write(const StoredShow &show)
     {
         m_writer.startArray(3);
         m_writer.append(QLatin1String(ShowMagic));
         m_writer.append(ShowFormatVersion);
         startObject("Model", 2);
         key("imageHandle");
-        writeImageHandler(*model.getImageHandler());
+        writeImageHandler(show);
         key("soundHandle");
-        writeSoundHandler(*model.getSoundHandler());
+        writeSoundHandler(show);
         m_writer.endMap();
         m_writer.endArray();
         return !m_checked.failed();
@@ -92,63 +108,72 @@ private:
         else
             m_writer.append(value);
     }
+    void texts(const std::vector<QString> &values)
+    {
+        m_writer.startArray(values.size());
+        for (const QString &value : values)
+            m_writer.append(value);
+        m_writer.endArray();
+    }
 
-    void writeImageHandler(const ImageHandler &handler)
+    void writeImageHandler(const StoredShow &show)
     {
         startObject("ImageHandler", 3);
         key("compressedImages");
-        m_writer.startArray(handler.storedImages().size());
-        for (const QByteArray &jpeg : handler.storedImages()) {
+        m_writer.startArray(show.jpegs.size());
+        for (const QByteArray &jpeg : show.jpegs) {
             if (m_checked.failed())
                 return; // the save has failed; no point writing the rest
             m_writer.append(jpeg);
         }
         m_writer.endArray();
         key("names");
-        m_writer.startArray(handler.storedNames().size());
-        for (const QString &name : handler.storedNames())
+        m_writer.startArray(show.names.size());
+        for (const QString &name : show.names)
             text(name);
         m_writer.endArray();
         key("random");
-        m_writer.startArray(handler.storedRandomOrder().size());
-        for (int32_t position : handler.storedRandomOrder())
+        m_writer.startArray(show.randomOrder.size());
+        for (int32_t position : show.randomOrder)
             m_writer.append(quint64(position));
         m_writer.endArray();
         m_writer.endMap();
     }
 
-    void writeSoundHandler(const SoundHandler &handler)
+    void writeSoundHandler(const StoredShow &show)
     {
         startObject("SoundHandler", 5);
         key("soundsToPlay");
-        m_writer.startArray(handler.returnSounds().size());
-        for (const auto &sound : handler.returnSounds()) {
+        m_writer.startArray(show.soundPaths.size());
+        for (const QString &path : show.soundPaths) {
             startObject("Sound", 1);
             key("path");
-            m_writer.append(sound->path());
+            m_writer.append(path);
             m_writer.endMap();
         }
         m_writer.endArray();
         key("soundLengths");
-        m_writer.startArray(handler.returnSoundLengths().size());
-        for (const QString &length : handler.returnSoundLengths())
-            m_writer.append(length);
-        m_writer.endArray();
+        texts(show.soundLengths);
         key("soundNames");
-        m_writer.startArray(handler.returnSoundNames().size());
-        for (const QString &name : handler.returnSoundNames())
-            m_writer.append(name);
-        m_writer.endArray();
+        texts(show.soundNames);
         key("soundIndex");
-        m_writer.append(handler.returnSoundIndex());
+        m_writer.append(show.soundIndex);
         key("totalLength");
-        m_writer.append(handler.returnTotalLength());
+        m_writer.append(show.totalLength);
         m_writer.endMap();
     }
 
     CheckedDevice m_checked;
     QCborStreamWriter m_writer;
 };
+
+std::vector<QString> soundPathsOf(const SoundHandler &handler)
+{
+    std::vector<QString> paths;
+    for (const auto &sound : handler.returnSounds())
+        paths.push_back(sound->path());
+    return paths;
+}
 
 const QString NotAShow = QStringLiteral("It is not a Lanternreel show.");
 
@@ -620,7 +645,39 @@ bool writeShow(QIODevice &device, const Model &model)
 {
     if (!model.getImageHandler() || !model.getSoundHandler())
         return false;
-    return ShowWriter(device).write(model);
+    const ImageHandler &images = *model.getImageHandler();
+    const SoundHandler &sounds = *model.getSoundHandler();
+    const std::vector<QString> soundPaths = soundPathsOf(sounds);
+    return ShowWriter(device).write({ images.storedImages(), images.storedNames(),
+                                      images.storedRandomOrder(), soundPaths,
+                                      sounds.returnSoundLengths(), sounds.returnSoundNames(),
+                                      sounds.returnSoundIndex(), sounds.returnTotalLength() });
+}
+
+ShowSnapshot snapshotOf(const ImageHandler &images, const SoundHandler &sounds)
+{
+    return { images.slides(),           images.randomOrderPositions(),
+             soundPathsOf(sounds),      sounds.returnSoundLengths(),
+             sounds.returnSoundNames(), sounds.returnSoundIndex(),
+             sounds.returnTotalLength() };
+}
+
+bool writeShow(QIODevice &device, const ShowSnapshot &show, const WorkControl &control)
+{
+    const std::vector<QByteArray> jpegs = storedJpegs(show.slides, &control);
+    if (control.isCancelled())
+        return false;
+    // A slide that no longer decodes would make a file that does not open: better no save.
+    if (std::any_of(jpegs.begin(), jpegs.end(),
+                    [](const QByteArray &jpeg) { return jpeg.isEmpty(); }))
+        return false;
+    std::vector<QString> names;
+    names.reserve(show.slides.size());
+    for (const SlidePtr &slide : show.slides)
+        names.push_back(slide->name());
+    return ShowWriter(device).write({ jpegs, names, show.randomOrder, show.soundPaths,
+                                      show.soundLengths, show.soundNames, show.soundIndex,
+                                      show.totalLength });
 }
 
 std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QString *why)

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "platform/services.h"
+#include "slides/slide.h"
+#include "slides/workcontrol.h"
 
 #include <QIODevice>
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace lanternreel {
 
+class ImageHandler;
 class Model;
+class SoundHandler;
 
 // The show file: one CBOR array holding the magic text "LRSHOW", the format version and the
 // root object. Every object is a CBOR map with its class name under "class" and its values
@@ -33,6 +39,26 @@ inline constexpr char ShowFileExtension[] = "lrshow";
 // it goes, without building the file in memory first. False when the device reported a
 // failure; its errorString() then says why.
 bool writeShow(QIODevice &device, const Model &model);
+
+// What a save writes, taken on the thread that owns the show so that another thread can write
+// it while the show goes on: the slides never change, and the rest is copied.
+struct ShowSnapshot
+{
+    std::vector<SlidePtr> slides; // display order
+    std::vector<int32_t> randomOrder; // positions in `slides`
+    std::vector<QString> soundPaths;
+    std::vector<QString> soundLengths;
+    std::vector<QString> soundNames;
+    int32_t soundIndex = 0;
+    int32_t totalLength = 0;
+};
+ShowSnapshot snapshotOf(const ImageHandler &images, const SoundHandler &sounds);
+
+// Makes the stored form of every slide of `show` (see storedJpegs), then writes the show to
+// `device` as writeShow above does, on the calling thread. False when a slide could not be
+// encoded (nothing is written then: the file would not open again), when the device failed, or
+// once `control` is cancelled. `control` is told how many slides are encoded.
+bool writeShow(QIODevice &device, const ShowSnapshot &show, const WorkControl &control);
 
 // Reads a show file from `device` and checks all of it: the structure, every type, the lengths
 // of the parallel lists, the soundtrack's position and total, and that no length or count

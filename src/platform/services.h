@@ -4,7 +4,6 @@ namespace lanternreel {
 
 class Alerts;
 class Display;
-class ImportProgress;
 class Log;
 class MediaLength;
 class OpenPanels;
@@ -24,7 +23,6 @@ struct Services
     OpenPanels *openPanels = nullptr;
     SoundFactory *sounds = nullptr;          // playing sound files
     MediaLength *mediaLength = nullptr;      // how long a sound file plays
-    ImportProgress *importProgress = nullptr; // the window shown while images import
     Display *display = nullptr;              // the screen a full-screen show takes
     const ShowFlags *menuFlags = nullptr; // the menu's loop and random items; none reads as off
 };

@@ -1,7 +1,6 @@
 #include "imagehandler.h"
 
 #include "platform/alerts.h"
-#include "platform/importprogress.h"
 #include "platform/log.h"
 #include "platform/openpanels.h"
 #include "slides/imagecodec.h"
@@ -15,6 +14,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <unordered_map>
@@ -203,6 +203,25 @@ void ImageHandler::appendSlide(SlidePtr slide)
     imagesToDisplay.push_back(std::move(slide));
 }
 
+// While random is off the random order keeps slides the user has since removed; only the ones
+// still shown may be written, and each as a reference to its stored picture. A slide held twice
+// in the slide list takes its positions in turn.
+std::vector<int32_t> ImageHandler::randomOrderPositions() const
+{
+    std::unordered_map<const Slide *, std::deque<int32_t>> positions;
+    for (size_t i = 0; i < imagesToDisplay.size(); ++i)
+        positions[imagesToDisplay[i].get()].push_back(static_cast<int32_t>(i));
+    std::vector<int32_t> stored;
+    for (const SlidePtr &slide : randomOrder) {
+        const auto found = positions.find(slide.get());
+        if (found == positions.end() || found->second.empty())
+            continue;
+        stored.push_back(found->second.front());
+        found->second.pop_front();
+    }
+    return stored;
+}
+
 bool ImageHandler::compressImages()
 {
     compressedImages = storedJpegs(imagesToDisplay);
@@ -211,26 +230,13 @@ bool ImageHandler::compressImages()
     for (const SlidePtr &slide : imagesToDisplay)
         names.push_back(slide->name());
 
-    // While random is off the random order keeps slides the user has since removed; only the
-    // ones still shown may be written, and each as a reference to its stored picture. A slide
-    // held twice in the slide list takes its positions in turn.
-    std::unordered_map<const Slide *, std::deque<int32_t>> positions;
-    for (size_t i = 0; i < imagesToDisplay.size(); ++i)
-        positions[imagesToDisplay[i].get()].push_back(static_cast<int32_t>(i));
-    randomPositions.clear();
-    for (const SlidePtr &slide : randomOrder) {
-        const auto found = positions.find(slide.get());
-        if (found == positions.end() || found->second.empty())
-            continue;
-        randomPositions.push_back(found->second.front());
-        found->second.pop_front();
-    }
+    randomPositions = randomOrderPositions();
 
     return std::none_of(compressedImages.begin(), compressedImages.end(),
                         [](const QByteArray &jpeg) { return jpeg.isEmpty(); });
 }
 
-bool ImageHandler::decompressImages()
+bool ImageHandler::decompressImages(const WorkControl *control)
 {
     if (compressedImages.size() != names.size())
         return false;
@@ -243,9 +249,18 @@ bool ImageHandler::decompressImages()
     }
     // Each picture is decoded in full once (at the smallest DCT scale), so a damaged file is
     // refused now, not shown half grey later; the checks run side by side on the pool.
+    const int total = static_cast<int>(compressedImages.size());
+    std::atomic<int> decoded { 0 };
+    if (control)
+        control->progress(0, total);
     std::vector<SlidePtr> rebuilt
-        = mapInOrder<SlidePtr>(compressedImages.size(), [this](std::size_t i) {
-              return Slide::fromStoredJpeg(names[i], compressedImages[i]);
+        = mapInOrder<SlidePtr>(compressedImages.size(), [&](std::size_t i) -> SlidePtr {
+              if (control && control->isCancelled())
+                  return nullptr;
+              SlidePtr slide = Slide::fromStoredJpeg(names[i], compressedImages[i]);
+              if (control)
+                  control->progress(++decoded, total);
+              return slide;
           });
     if (std::find(rebuilt.begin(), rebuilt.end(), nullptr) != rebuilt.end())
         return false;
@@ -267,101 +282,26 @@ void ImageHandler::restoreArchived(std::vector<QByteArray> images, std::vector<Q
     randomPositions = std::move(randomOrderPositions);
 }
 
-namespace {
-
-int importsRunning = 0;
-
-struct ImportGuard
+std::optional<QStringList> ImageHandler::chooseImages() const
 {
-    explicit ImportGuard(bool &importing)
-        : m_importing(importing)
-    {
-        ++importsRunning;
-        m_importing = true;
-    }
-    ~ImportGuard()
-    {
-        --importsRunning;
-        m_importing = false;
-    }
-    ImportGuard(const ImportGuard &) = delete;
-    ImportGuard &operator=(const ImportGuard &) = delete;
-
-private:
-    bool &m_importing;
-};
-
-} // namespace
-
-bool ImageHandler::importInProgress()
-{
-    return importsRunning > 0;
+    return m_services.openPanels->chooseImages(imageFileTypes());
 }
 
-SlidePtr ImageHandler::selectImages()
-{
-    const auto chosen = m_services.openPanels->chooseImages(imageFileTypes());
-    if (!chosen)
-        return nullptr;
-    // Panel order, unsorted: the user's own choice of sequence.
-    return importPaths(*chosen);
-}
-
-SlidePtr ImageHandler::selectImagesFromDrag(const QStringList &paths)
+QStringList ImageHandler::dragOrder(const QStringList &paths)
 {
     QStringList sorted = paths;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const QString &a, const QString &b) { return numericCompare(a, b) < 0; });
-    return importPaths(sorted);
+    return sorted;
 }
 
-SlidePtr ImageHandler::importPaths(const QStringList &paths)
+namespace {
+
+struct ImportItem
 {
-    if (importInProgress()) {
-        // Only reachable from an event let through while another import waits.
-        m_services.alerts->beep();
-        return nullptr;
-    }
-    ImportGuard guard(importing);
-    showProgressWindow();
-
-    std::vector<ImportItem> items;
-    for (const QString &path : paths) {
-        if (QFileInfo(path).isDir()) {
-            auto found = folderItems(path);
-            items.insert(items.end(), std::make_move_iterator(found.begin()),
-                         std::make_move_iterator(found.end()));
-        } else {
-            items.push_back({path, false});
-        }
-    }
-    if (m_services.importProgress)
-        m_services.importProgress->progress(0, static_cast<int>(items.size()));
-
-    int appended = 0;
-    QString failedName;
-    if (const LoadResult result = loadItems(items, appended, failedName);
-        result != LoadResult::Loaded) {
-        // The two lists must hold the same slides while random is on, so the slides that did
-        // load are shuffled in even though the import as a whole failed.
-        if (random && appended > 0)
-            getNewRandomOrder();
-        return loadFailure(result, failedName);
-    }
-    if (imagesToDisplay.empty())
-        return nothingFound();
-    if (random)
-        getNewRandomOrder();
-    closeProgressWindow();
-    return imagesToDisplay.front();
-}
-
-int32_t ImageHandler::scanDirectory(const QString &folder)
-{
-    int appended = 0;
-    QString failedName;
-    return loadItems(folderItems(folder), appended, failedName) == LoadResult::Loaded ? 0 : -1;
-}
+    QString path;
+    bool inFolder = false; // found by a folder scan, not named by the user
+};
 
 // Every entry at any depth, each folder's entries in numericCompare order (as paths handed over
 // are sorted) and a folder's contents right after the folder itself. Only names with a picture
@@ -369,7 +309,7 @@ int32_t ImageHandler::scanDirectory(const QString &folder)
 // reached a second time, through a symbolic link, is not entered again, so a link back up the
 // tree ends; a folder that cannot be read lists nothing. Listing reads no file, so special
 // files are left to the load to refuse.
-std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &folder) const
+std::vector<ImportItem> folderItems(const QString &folder)
 {
     std::vector<ImportItem> items;
     QSet<QString> visited { QFileInfo(folder).canonicalFilePath() };
@@ -400,67 +340,112 @@ std::vector<ImageHandler::ImportItem> ImageHandler::folderItems(const QString &f
     return items;
 }
 
-ImageHandler::LoadResult ImageHandler::loadItems(const std::vector<ImportItem> &items,
-                                                 int &appended, QString &failedName)
+// Loads `items` in order; stops at the first that does not load, or once `control` is
+// cancelled.
+ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &control)
 {
+    ImportResult result;
     QStringList paths;
     paths.reserve(static_cast<qsizetype>(items.size()));
     for (const ImportItem &item : items)
         paths.append(item.path);
-    ImportProgress *progress = m_services.importProgress;
-    SlideLoader loader(paths, [progress] {
-        if (progress)
-            progress->keepMoving();
-    });
+    const int total = static_cast<int>(items.size());
+    control.progress(0, total);
+    SlideLoader loader(paths);
     for (size_t i = 0; i < items.size(); ++i) {
+        if (control.isCancelled()) {
+            result.outcome = ImportResult::Outcome::Cancelled;
+            return result;
+        }
         ImageFault fault = ImageFault::None;
         SlidePtr slide = loader.next(&fault);
         if (!slide) {
-            if (items[i].inFolder)
-                m_services.log->out(QStringLiteral("Error loading images."));
-            failedName = QFileInfo(items[i].path).fileName();
-            return fault == ImageFault::TooLarge ? LoadResult::TooLarge : LoadResult::Failed;
+            result.outcome = fault == ImageFault::TooLarge ? ImportResult::Outcome::TooLarge
+                                                           : ImportResult::Outcome::Failed;
+            result.failedName = QFileInfo(items[i].path).fileName();
+            result.failedInFolder = items[i].inFolder;
+            return result;
         }
-        appendSlide(std::move(slide));
-        ++appended;
-        if (progress)
-            progress->progress(static_cast<int>(i + 1), static_cast<int>(items.size()));
+        result.slides.push_back(std::move(slide));
+        control.progress(static_cast<int>(i + 1), total);
     }
-    return LoadResult::Loaded;
+    return result;
 }
 
-void ImageHandler::showProgressWindow()
+} // namespace
+
+ImportResult ImageHandler::loadImages(const QStringList &paths, const WorkControl &control)
 {
-    if (m_services.importProgress)
-        m_services.importProgress->show(0);
+    std::vector<ImportItem> items;
+    for (const QString &path : paths) {
+        if (control.isCancelled()) {
+            ImportResult cancelled;
+            cancelled.outcome = ImportResult::Outcome::Cancelled;
+            return cancelled;
+        }
+        if (QFileInfo(path).isDir()) {
+            auto found = folderItems(path);
+            items.insert(items.end(), std::make_move_iterator(found.begin()),
+                         std::make_move_iterator(found.end()));
+        } else {
+            items.push_back({ path, false });
+        }
+    }
+    return loadItems(items, control);
 }
 
-void ImageHandler::closeProgressWindow()
+SlidePtr ImageHandler::applyImport(const ImportResult &result)
 {
-    if (m_services.importProgress)
-        m_services.importProgress->close();
+    imagesToDisplay.insert(imagesToDisplay.end(), result.slides.begin(), result.slides.end());
+    // The two lists must hold the same slides while random is on, so slides that did load are
+    // shuffled in even when the import as a whole failed or was cancelled.
+    if (random && !result.slides.empty())
+        getNewRandomOrder();
+    switch (result.outcome) {
+    case ImportResult::Outcome::Failed:
+    case ImportResult::Outcome::TooLarge:
+        if (result.failedInFolder)
+            m_services.log->out(QStringLiteral("Error loading images."));
+        return loadFailure(result);
+    case ImportResult::Outcome::Cancelled:
+        return nullptr;
+    case ImportResult::Outcome::Loaded:
+        break;
+    }
+    if (imagesToDisplay.empty())
+        return nothingFound();
+    return imagesToDisplay.front();
+}
+
+int32_t ImageHandler::scanDirectory(const QString &folder)
+{
+    const WorkControl control;
+    const ImportResult result = loadItems(folderItems(folder), control);
+    imagesToDisplay.insert(imagesToDisplay.end(), result.slides.begin(), result.slides.end());
+    if (result.outcome == ImportResult::Outcome::Loaded)
+        return 0;
+    m_services.log->out(QStringLiteral("Error loading images."));
+    return -1;
 }
 
 SlidePtr ImageHandler::nothingFound()
 {
-    closeProgressWindow();
     m_services.alerts->beep();
     m_services.alerts->alert(QStringLiteral("No Valid Files Found"),
                              QStringLiteral("No valid image files were found."));
     return nullptr;
 }
 
-SlidePtr ImageHandler::loadFailure(LoadResult why, const QString &failedName)
+SlidePtr ImageHandler::loadFailure(const ImportResult &result)
 {
-    closeProgressWindow();
     m_services.alerts->beep();
     const QString problem = QStringLiteral("Lanternreel encountered problems loading your images.");
     // A picture refused for its size is not corrupt, and saying so would send the user looking
     // for damage that is not there.
-    const QString advice = why == LoadResult::TooLarge
+    const QString advice = result.outcome == ImportResult::Outcome::TooLarge
         ? QStringLiteral("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
                          "to %2 MB holding up to %3 megapixels.")
-              .arg(failedName)
+              .arg(result.failedName)
               .arg(MaxFileBytes / (1024 * 1024))
               .arg(MaxDecodedBytes / 4 / 1000000)
         : QStringLiteral("Please make sure none are corrupt.");

@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 #include "slides/slide.h"
+#include "slides/workcontrol.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,6 +12,21 @@
 #include <vector>
 
 namespace lanternreel {
+
+// What loading the pictures of an import gave: the slides loaded, in order, and how it ended.
+struct ImportResult
+{
+    enum class Outcome {
+        Loaded, // every picture found
+        Failed, // stopped at a file that did not load
+        TooLarge, // stopped at a file too large to hold
+        Cancelled, // stopped by the user
+    };
+    std::vector<SlidePtr> slides;
+    Outcome outcome = Outcome::Loaded;
+    QString failedName; // the file name of the file that stopped it
+    bool failedInFolder = false; // that file was found by a folder scan
+};
 
 // The slides of one show and the position of the slide being shown. Slides are kept in their
 // display order (`imagesToDisplay`) and, while random is on, a second time in a random order
@@ -59,11 +75,15 @@ public:
     // picture is stored twice. False when a slide could not be encoded: a file written from
     // these lists would not open again.
     bool compressImages();
+    // The random order as a show file keeps it: the position in the slide list of each slide of
+    // the random order that is still in the show.
+    std::vector<int32_t> randomOrderPositions() const;
     // Rebuilds the slide list from the stored form, and the random order from its stored
     // positions, and empties the stored images (the names stay). False, with nothing changed,
     // when the two lists differ in length, a stored position is not one of a stored picture, or
-    // a stored picture is not a JPEG that decodes.
-    bool decompressImages();
+    // a stored picture is not a JPEG that decodes. Tells `control`, when given, how many
+    // pictures are decoded, and gives up, changing nothing, once it is cancelled.
+    bool decompressImages(const WorkControl *control = nullptr);
     const std::vector<QByteArray> &storedImages() const { return compressedImages; }
     const std::vector<QString> &storedNames() const { return names; }
     const std::vector<int32_t> &storedRandomOrder() const { return randomPositions; }
@@ -71,39 +91,30 @@ public:
     void restoreArchived(std::vector<QByteArray> images, std::vector<QString> imageNames,
                          std::vector<int32_t> randomOrderPositions);
 
-    // Import. Each asks for files and folders (in the open panel) or takes the given paths,
-    // appends every picture loaded to the end of the slide list, and answers the first slide
-    // of the whole list; nullptr when the user cancelled, nothing was found, or a file did not
-    // load (the user has then been told, and slides appended before that file stay).
-    SlidePtr selectImages();
-    // The paths are imported in numericCompare order.
-    SlidePtr selectImagesFromDrag(const QStringList &paths);
-    // Appends every picture file beneath `folder`, at any depth. 0 when the whole folder was
-    // scanned, -1 when a picture in it did not load and the scan stopped there.
+    // Import, in two halves: the loading, which may run on any thread and touches no handler,
+    // and the taking of its result, in one step, on the thread that owns the handler.
+    // The paths chosen in the open panel, in the panel's order (the user's own choice of
+    // sequence); nothing when the user cancelled.
+    std::optional<QStringList> chooseImages() const;
+    // Paths handed over from outside (dropped, or given to a launch), in numericCompare order.
+    static QStringList dragOrder(const QStringList &paths);
+    // Loads every picture of `paths` (every picture file beneath a folder, at any depth) in
+    // order, and stops at the first that does not load, or when `control` is cancelled. Tells
+    // `control` how many of the pictures found are loaded.
+    static ImportResult loadImages(const QStringList &paths, const WorkControl &control);
+    // Appends the slides of an import at the end of the slide list, all at once, and answers
+    // the first slide of the whole list; nullptr when the import failed (the user is told, and
+    // the slides loaded before the file that failed stay), was cancelled (the slides loaded
+    // before stay, and nobody is told), or nothing was found.
+    SlidePtr applyImport(const ImportResult &result);
+    // Appends every picture file beneath `folder`, at any depth, on the calling thread. 0 when
+    // the whole folder was scanned, -1 when a picture in it did not load and the scan stopped
+    // there.
     int32_t scanDirectory(const QString &folder);
-    // While one runs, the progress window lets events through; another import must wait.
-    static bool importInProgress();
-    // An import into this slide list runs: the list is half filled until it ends.
-    bool isImporting() const { return importing; }
 
 private:
-    struct ImportItem
-    {
-        QString path;
-        bool inFolder = false; // found by a folder scan, not named by the user
-    };
-    // TooLarge: a file failed for its size, not its content.
-    enum class LoadResult { Loaded, Failed, TooLarge };
-
-    SlidePtr importPaths(const QStringList &paths);
-    void showProgressWindow();
-    void closeProgressWindow();
-    std::vector<ImportItem> folderItems(const QString &folder) const;
-    // Loads `items` in order and appends each slide; stops at the first that does not load,
-    // whose file name goes to `failedName`.
-    LoadResult loadItems(const std::vector<ImportItem> &items, int &appended, QString &failedName);
     SlidePtr nothingFound();
-    SlidePtr loadFailure(LoadResult why, const QString &failedName);
+    SlidePtr loadFailure(const ImportResult &result);
 
     const std::vector<SlidePtr> &orderInUse() const;
     SlidePtr slideInUseAt(int32_t index) const;
@@ -115,7 +126,6 @@ private:
     bool random = false;
     int32_t currentIndex = 0;
     bool loop = false;
-    bool importing = false;
     std::vector<SlidePtr> imagesToDisplay;
     std::vector<QByteArray> compressedImages;
     std::vector<SlidePtr> randomOrder;

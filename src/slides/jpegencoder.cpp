@@ -3,6 +3,7 @@
 #include "slides/imagecodec.h"
 #include "slides/parallelmap.h"
 
+#include <atomic>
 #include <memory>
 #include <turbojpeg.h>
 
@@ -46,15 +47,27 @@ QByteArray encodeJpeg(const QImage &image, int quality)
     return bytes;
 }
 
-std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides)
+std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides, const WorkControl *control)
 {
-    return mapInOrder<QByteArray>(slides.size(), [&slides](std::size_t i) -> QByteArray {
+    const int total = static_cast<int>(slides.size());
+    std::atomic<int> done { 0 };
+    if (control)
+        control->progress(0, total);
+    return mapInOrder<QByteArray>(slides.size(), [&](std::size_t i) -> QByteArray {
+        if (control && control->isCancelled())
+            return {};
         const Slide &slide = *slides[i];
-        if (slide.isStoredJpeg())
-            return slide.encoded();
-        // Straight from the bytes, not through the slide's cache, which would keep the
-        // full-size pixels of every slide.
-        return encodeJpeg(decodeImage(slide.encoded()));
+        QByteArray jpeg;
+        if (slide.isStoredJpeg()) {
+            jpeg = slide.encoded();
+        } else {
+            // Straight from the bytes, not through the slide's cache, which would keep the
+            // full-size pixels of every slide.
+            jpeg = encodeJpeg(decodeImage(slide.encoded()));
+        }
+        if (control)
+            control->progress(++done, total);
+        return jpeg;
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "slides/slide.h"
+#include "slides/workcontrol.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -17,9 +18,11 @@ QByteArray encodeJpeg(const QImage &image, int quality = StoredJpegQuality);
 
 // The stored form of every slide, in the order given. A slide rebuilt from a stored JPEG gives
 // back those very bytes, so reopening and saving a show loses nothing; every other slide is
-// decoded at full size, upright, and encoded at StoredJpegQuality. The work runs on the global
-// thread pool with at most one full-size picture per pool thread in memory. An element is empty
-// when its slide could not be decoded or encoded.
-std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides);
+// decoded at full size, upright, and encoded at StoredJpegQuality. The work runs on the work
+// pool with at most one full-size picture per pool thread in memory. An element is empty
+// when its slide could not be decoded or encoded. Tells `control`, when given, how many slides
+// are done; once it is cancelled, the slides not started yet are left empty.
+std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides,
+                                    const WorkControl *control = nullptr);
 
 } // namespace lanternreel

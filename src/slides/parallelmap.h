@@ -1,5 +1,7 @@
 #pragma once
 
+#include "slides/workpool.h"
+
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
@@ -12,8 +14,8 @@
 
 namespace lanternreel {
 
-// Runs `work` for every index below `count` on the global thread pool and returns the results in
-// index order. Each pool thread takes the next index when it is done with one, so no more than
+// Runs `work` for every index below `count` on the work pool and returns the results in index
+// order. Each pool thread takes the next index when it is done with one, so no more than
 // one piece of work per pool thread is in flight: large temporaries (a full-size picture) never
 // pile up. The calling thread waits.
 template<typename Result>
@@ -31,12 +33,12 @@ std::vector<Result> mapInOrder(std::size_t count, std::function<Result(std::size
     shared->results.resize(count);
     if (count == 0)
         return {};
-    QThreadPool *pool = QThreadPool::globalInstance();
+    QThreadPool *pool = workPool();
     const int workers
         = static_cast<int>(std::min<std::size_t>(count, std::max(1, pool->maxThreadCount())));
     shared->running = workers;
     for (int w = 0; w < workers; ++w) {
-        pool->start([shared, count, work] {
+        startWork([shared, count, work] {
             for (std::size_t i = shared->next++; i < count; i = shared->next++)
                 shared->results[i] = work(i);
             std::lock_guard lock(shared->mutex);

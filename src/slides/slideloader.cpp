@@ -1,8 +1,8 @@
 #include "slideloader.h"
 
-#include <QThreadPool>
+#include "slides/workpool.h"
 
-#include <chrono>
+#include <QThreadPool>
 #include <condition_variable>
 #include <mutex>
 #include <new>
@@ -25,16 +25,8 @@ struct SlideLoader::Shared
     bool cancelled = false;
 };
 
-namespace {
-
-// How often the waiting thread looks up from its wait to let the caller do its own work.
-constexpr std::chrono::milliseconds WaitSlice { 25 };
-
-} // namespace
-
-SlideLoader::SlideLoader(QStringList paths, std::function<void()> whileWaiting)
+SlideLoader::SlideLoader(QStringList paths)
     : m_paths(std::move(paths))
-    , m_whileWaiting(std::move(whileWaiting))
     , m_shared(std::make_shared<Shared>())
 {
     m_shared->results.resize(static_cast<size_t>(m_paths.size()));
@@ -42,18 +34,16 @@ SlideLoader::SlideLoader(QStringList paths, std::function<void()> whileWaiting)
 
 SlideLoader::~SlideLoader()
 {
-    {
-        std::lock_guard lock(m_shared->mutex);
-        m_shared->cancelled = true;
-    }
-    waitUntil([this] { return m_shared->running == 0; });
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->cancelled = true;
+    m_shared->changed.wait(lock, [this] { return m_shared->running == 0; });
 }
 
 // Keeps the pool busy without running far ahead: each finished slide not yet taken holds its
 // file's bytes, and each decode in flight its full-size pixels.
 void SlideLoader::startAhead()
 {
-    QThreadPool *pool = QThreadPool::globalInstance();
+    QThreadPool *pool = workPool();
     const qsizetype ahead = std::max(2, pool->maxThreadCount() * 2);
     while (m_started < m_paths.size() && m_started - m_taken < ahead) {
         const size_t index = static_cast<size_t>(m_started);
@@ -62,7 +52,7 @@ void SlideLoader::startAhead()
             std::lock_guard lock(m_shared->mutex);
             ++m_shared->running;
         }
-        pool->start([shared = m_shared, index, path] {
+        startWork([shared = m_shared, index, path] {
             bool cancelled;
             {
                 std::lock_guard lock(shared->mutex);
@@ -88,32 +78,16 @@ void SlideLoader::startAhead()
     }
 }
 
-void SlideLoader::waitUntil(const std::function<bool()> &ready)
-{
-    for (;;) {
-        {
-            std::lock_guard lock(m_shared->mutex);
-            if (ready())
-                return;
-        }
-        if (m_whileWaiting)
-            m_whileWaiting();
-        std::unique_lock lock(m_shared->mutex);
-        if (m_shared->changed.wait_for(lock, WaitSlice, ready))
-            return;
-    }
-}
-
 SlidePtr SlideLoader::next(ImageFault *fault)
 {
     if (m_taken >= m_paths.size())
         return nullptr;
     startAhead();
     const size_t index = static_cast<size_t>(m_taken);
-    waitUntil([this, index] { return m_shared->results[index].has_value(); });
     SlidePtr slide;
     {
-        std::lock_guard lock(m_shared->mutex);
+        std::unique_lock lock(m_shared->mutex);
+        m_shared->changed.wait(lock, [&] { return m_shared->results[index].has_value(); });
         slide = std::move(m_shared->results[index]->slide);
         if (fault)
             *fault = m_shared->results[index]->fault;

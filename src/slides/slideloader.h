@@ -3,21 +3,19 @@
 #include "slides/slide.h"
 
 #include <QStringList>
-
-#include <functional>
 #include <memory>
 
 namespace lanternreel {
 
-// Loads slides from files on the thread pool, several at once, and hands them back one by one
-// in the order of the paths. Only a few files are read ahead of the one asked for, so a long
+// Loads slides from files on the work pool (workPool), several at once, and hands them back one by
+// one in the order of the paths. Only a few files are read ahead of the one asked for, so a long
 // list never holds much more than the slides already handed out. Destroying the loader drops
-// the work not yet started and waits for the files being decoded.
+// the work not yet started and waits for the files being decoded. It waits on the work pool,
+// so it must be used from a thread outside it (an import's job runs on a pool of its own).
 class SlideLoader
 {
 public:
-    // `whileWaiting` runs on the calling thread, often, whenever the next slide is not ready.
-    SlideLoader(QStringList paths, std::function<void()> whileWaiting);
+    explicit SlideLoader(QStringList paths);
     SlideLoader(const SlideLoader &) = delete;
     SlideLoader &operator=(const SlideLoader &) = delete;
     ~SlideLoader();
@@ -30,10 +28,8 @@ public:
 private:
     struct Shared;
     void startAhead();
-    void waitUntil(const std::function<bool()> &ready);
 
     QStringList m_paths;
-    std::function<void()> m_whileWaiting;
     std::shared_ptr<Shared> m_shared;
     qsizetype m_started = 0;
     qsizetype m_taken = 0;

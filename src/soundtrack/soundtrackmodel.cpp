@@ -115,7 +115,10 @@ bool SoundtrackModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
     // Onto a row, into the gap above a row, or below them all (which the handler takes as the
     // last row).
     const int target = parent.isValid() ? parent.row() : row >= 0 ? row : rowCount();
-    return m_handler.acceptDrop(target, isDragFromThisSoundtrack(data));
+    const bool fromThisSoundtrack = isDragFromThisSoundtrack(data);
+    if (fromThisSoundtrack && m_mayChange && !m_mayChange())
+        return false;
+    return m_handler.acceptDrop(target, fromThisSoundtrack);
 }
 
 // The rows moved as they were swapped; a row dropped onto itself is shown again all the same.

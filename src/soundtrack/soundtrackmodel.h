@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <functional>
 
 namespace lanternreel {
 
@@ -40,6 +41,9 @@ public:
     Qt::DropActions supportedDragActions() const override { return Qt::MoveAction; }
     Qt::DropActions supportedDropActions() const override { return Qt::MoveAction; }
 
+    // Asked before a drop changes the order; a drop it refuses changes nothing.
+    void setMayChange(std::function<bool()> mayChange) { m_mayChange = std::move(mayChange); }
+
 signals:
     // A drop swapped two different sounds: the order, which the show file keeps, changed.
     void soundsSwapped();
@@ -62,6 +66,7 @@ private:
     bool isDragFromThisSoundtrack(const QMimeData *data) const;
 
     SoundHandler &m_handler;
+    std::function<bool()> m_mayChange;
 };
 
 } // namespace lanternreel

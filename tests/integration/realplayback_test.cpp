@@ -2,9 +2,11 @@
 #include "document/mydocument.h"
 #include "document/preferencekeys.h"
 #include "fakes.h"
+#include "jobwaits.h"
 #include "platform/qt/documentcontroller.h"
-#include "platform/qt/qtimportprogress.h"
+#include "platform/qt/job.h"
 #include "platform/qt/qttimers.h"
+#include "poolgate.h"
 #include "slides/imagehandler.h"
 #include "testimagefiles.h"
 
@@ -102,7 +104,7 @@ TEST(RealTimerTest, AnIntervalLongerThanOneWaitIsWaitedOutInPartsAndRepeats)
 namespace {
 
 // A running show of three slides on the real timer (1 second), into which a second launch
-// imports more pictures through the real import and its progress window.
+// imports more pictures through the real import job.
 class TickDuringImportTest : public ::testing::TestWithParam<bool>
 {
 protected:
@@ -110,7 +112,6 @@ protected:
     {
         fakes.preferences.stored.insert(TimerLengthKey, 1);
         services.timers = &timers;
-        services.importProgress = &progress;
         for (int i = 0; i < 3; ++i)
             writeJpeg(dir.filePath(QStringLiteral("old%1.jpg").arg(i)));
         // Enough work that the import goes on for a while after its first pictures are in.
@@ -133,7 +134,6 @@ protected:
     QTemporaryDir dir;
     FakeServices fakes;
     QtTimers timers;
-    QtImportProgress progress;
     Services services = fakes.services();
     DocumentController controller { [this] { return std::make_unique<MyDocument>(services); } };
     DragWatcher watcher { controller };
@@ -141,67 +141,84 @@ protected:
 
 } // namespace
 
-TEST_P(TickDuringImportTest, TheShowHoldsItsTicksUntilTheImportEndsAndThenStepsOnce)
+// The show goes on while the pictures load, over the slides it had, and takes the new ones all
+// at once: no tick ever sees half an import, and none stops the show.
+TEST_P(TickDuringImportTest, TheShowPlaysOnAndTakesTheImportInOneStep)
 {
     const bool random = GetParam();
-    ASSERT_EQ(watcher.applicationOpenFiles(paths(QStringLiteral("old"))), DragWatcher::Success);
+    ASSERT_EQ(openFilesNow(watcher, paths(QStringLiteral("old"))), DragWatcher::Success);
     auto *document = qobject_cast<MyDocument *>(controller.currentDocument());
     ASSERT_TRUE(document);
     ImageHandler &slides = *document->getImageHandler();
-    auto shown = [document] {
-        const SlidePtr &image = document->currentImageView()->image();
-        return image ? image->name() : QString();
-    };
+    const std::vector<SlidePtr> old = slides.slides();
+    auto shown = [document] { return document->currentImageView()->image(); };
     slides.setLoop(true);
     slides.setRandom(random);
     // The last slide of the order in use: the next step walks past the old slides.
     slides.setIndex(2);
-
-    QElapsedTimer clock;
     document->startSlideshow();
-    clock.start();
     ASSERT_TRUE(document->isSlideshowInProgress());
 
-    // While the import runs, the show is watched for any step. Once its first pictures are in,
-    // the import is made slow, as a slow disk would make it, until the show's timer has come due;
-    // the import then lets events through again before it ends.
-    std::set<std::pair<int, bool>> seenDuringImport;
-    bool slowed = false;
-    int passesAfterDue = 0;
+    // Once the first pictures are in, the rest are held up until the show has stepped twice.
+    PoolGate gate;
+    auto reply = std::make_shared<std::optional<int>>();
+    watcher.applicationOpenFiles(paths(QStringLiteral("new")),
+                                 [reply](int answer) { *reply = answer; });
+    ASSERT_TRUE(document->importJob());
+    QObject::connect(document->importJob(), &Job::progressed, [&gate](int done, int) {
+        if (done >= 1)
+            gate.shut();
+    });
+
+    // Every step of the show while the import runs: what the show holds and shows.
+    struct Seen
+    {
+        int slides;
+        bool running;
+        bool shownIsCurrent;
+        bool sameSlidesInBothOrders;
+    };
+    std::vector<Seen> seen;
+    std::set<SlidePtr> stepsOnto;
+    SlidePtr last = shown();
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!ImageHandler::importInProgress())
+        if (reply->has_value() || shown() == last)
             return;
-        seenDuringImport.insert({ slides.returnIndex(), document->isSlideshowInProgress() });
-        if (slides.numImages() == 3)
-            return;
-        if (!slowed) {
-            slowed = true;
-            QThread::msleep(
-                static_cast<unsigned long>(std::max<qint64>(0, 1100 - clock.elapsed())));
-            return;
-        }
-        ++passesAfterDue;
+        last = shown();
+        stepsOnto.insert(last);
+        std::vector<SlidePtr> inOrder = slides.slides();
+        std::vector<SlidePtr> shuffled = slides.randomSlides();
+        std::sort(inOrder.begin(), inOrder.end());
+        std::sort(shuffled.begin(), shuffled.end());
+        seen.push_back({ slides.numImages(), document->isSlideshowInProgress(),
+                         last == slides.curImage(), !random || inOrder == shuffled });
     });
-    watch.start(1);
-    EXPECT_EQ(watcher.applicationOpenFiles(paths(QStringLiteral("new"))), DragWatcher::Success);
+    watch.start(5);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= 2; }, 10000))
+        << "the show did not step while the import ran";
+    ASSERT_FALSE(reply->has_value()) << "the import was over before the show had stepped";
+    gate.open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reply->has_value(); }, JobDeadlineMs));
     watch.stop();
-    ASSERT_GT(passesAfterDue, 0) << "the import was over before the show's timer came due";
+    EXPECT_EQ(**reply, DragWatcher::Success);
+
+    for (const Seen &step : seen) {
+        EXPECT_EQ(step.slides, 3) << "a step saw half an import";
+        EXPECT_TRUE(step.running) << "the show stopped during the import";
+        EXPECT_TRUE(step.shownIsCurrent);
+        EXPECT_TRUE(step.sameSlidesInBothOrders);
+    }
+    for (const SlidePtr &slide : stepsOnto)
+        EXPECT_NE(std::find(old.begin(), old.end(), slide), old.end());
+
+    // All of it is in, and the show goes on over it.
     EXPECT_EQ(slides.numImages(), 43);
-
-    EXPECT_EQ(seenDuringImport, (std::set<std::pair<int, bool>> { { 2, true } }))
-        << "the show stepped or stopped during the import";
-    // The tick that came due during the import is taken right after it.
     EXPECT_TRUE(document->isSlideshowInProgress());
-    EXPECT_EQ(slides.returnIndex(), 3);
-    ASSERT_TRUE(slides.curImage());
-    EXPECT_EQ(shown(), slides.curImage()->name());
-
-    // And the show goes on.
-    ASSERT_TRUE(spinUntil([&] { return slides.returnIndex() == 4; }, 5000));
+    const SlidePtr before = shown();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown() != before; }, 5000));
     EXPECT_TRUE(document->isSlideshowInProgress());
-    ASSERT_TRUE(slides.curImage());
-    EXPECT_EQ(shown(), slides.curImage()->name());
+    EXPECT_EQ(shown(), slides.curImage());
 }
 
 INSTANTIATE_TEST_SUITE_P(RandomOffAndOn, TickDuringImportTest, ::testing::Bool(),

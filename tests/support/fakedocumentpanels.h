@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/qt/documentpanels.h"
+#include "platform/qt/job.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <vector>
 
@@ -33,12 +35,14 @@ public:
     {
         failures.append(messageText + QLatin1Char('|') + informativeText);
     }
+    void showProgress(Job &job, QWidget *) override { jobs.append(&job); }
 
     SaveAnswer saveAnswer = SaveAnswer::Cancel;
     std::optional<QString> openAnswer;
     std::optional<QString> saveAsAnswer;
     QStringList askedToSave;
     QStringList failures; // "message|informative"
+    QList<QPointer<Job>> jobs; // every open and save whose progress was shown
     QString lastFilter;
     QString lastExtension;
     QString lastSuggestedPath;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "fakedisplay.h"
-#include "fakeimportprogress.h"
 #include "fakesounds.h"
 #include "platform/alerts.h"
 #include "platform/log.h"
@@ -157,7 +156,6 @@ public:
         bundle.openPanels = &openPanels;
         bundle.sounds = &sounds;
         bundle.mediaLength = &mediaLength;
-        bundle.importProgress = &importProgress;
         bundle.display = &display;
         bundle.menuFlags = &menuFlags;
     }
@@ -173,7 +171,6 @@ public:
     FakeOpenPanels openPanels;
     FakeSoundFactory sounds;
     FakeMediaLength mediaLength;
-    FakeImportProgress importProgress;
     FakeDisplay display;
     FakeShowFlags menuFlags;
     Services bundle;

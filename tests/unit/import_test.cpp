@@ -1,3 +1,4 @@
+#include "document/importjob.h"
 #include "fakes.h"
 #include "fifowatchdog.h"
 #include "slides/imagehandler.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtCore/qtestsupport_core.h>
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -38,6 +40,33 @@ QByteArray corruptJpeg()
 {
     QByteArray jpeg = jpegBytes(twoToneImage(QSize(200, 120)));
     return jpeg.left(jpeg.size() * 2 / 3);
+}
+
+// What an import's progress said, in order, as "3/60".
+QStringList lastProgress;
+
+// One import as the program runs it: the pictures load on the job's thread while this thread's
+// event loop runs, then the handler takes them.
+SlidePtr importNow(ImageHandler &handler, const QStringList &paths)
+{
+    ImportJob job(paths);
+    lastProgress.clear();
+    QObject::connect(&job, &Job::progressed, [](int done, int total) {
+        lastProgress.append(QStringLiteral("%1/%2").arg(done).arg(total));
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !job.isRunning(); }, 60000));
+    return handler.applyImport(job.result());
+}
+
+SlidePtr dropNow(ImageHandler &handler, const QStringList &paths)
+{
+    return importNow(handler, ImageHandler::dragOrder(paths));
+}
+
+SlidePtr selectNow(ImageHandler &handler)
+{
+    const auto chosen = handler.chooseImages();
+    return chosen ? importNow(handler, *chosen) : nullptr;
 }
 
 class ImportTest : public ::testing::Test
@@ -100,21 +129,19 @@ TEST_F(ImportTest, DroppedPathsAreSortedButPanelOrderIsKept)
     const QStringList given { path(QStringLiteral("img10.jpg")), path(QStringLiteral("img2.jpg")),
                               path(QStringLiteral("IMG1.jpg")) };
 
-    const SlidePtr first = handler.selectImagesFromDrag(given);
+    const SlidePtr first = dropNow(handler, given);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->name(), QStringLiteral("IMG1.jpg"));
     EXPECT_EQ(namesOf(handler.slides()),
               (QStringList { QStringLiteral("IMG1.jpg"), QStringLiteral("img2.jpg"),
                              QStringLiteral("img10.jpg") }));
     EXPECT_TRUE(fakes.alerts.alerts.empty());
-    EXPECT_EQ(fakes.importProgress.events,
-              (QStringList { QStringLiteral("show 0"), QStringLiteral("progress 0/3"),
-                             QStringLiteral("progress 1/3"), QStringLiteral("progress 2/3"),
-                             QStringLiteral("progress 3/3"), QStringLiteral("close") }));
+    ASSERT_FALSE(lastProgress.isEmpty());
+    EXPECT_EQ(lastProgress.last(), QStringLiteral("3/3"));
 
     ImageHandler panelHandler(fakes.services());
     fakes.openPanels.imageAnswers.push_back(given);
-    ASSERT_TRUE(panelHandler.selectImages());
+    ASSERT_TRUE(selectNow(panelHandler));
     EXPECT_EQ(namesOf(panelHandler.slides()),
               (QStringList { QStringLiteral("img10.jpg"), QStringLiteral("img2.jpg"),
                              QStringLiteral("IMG1.jpg") }));
@@ -124,9 +151,8 @@ TEST_F(ImportTest, DroppedPathsAreSortedButPanelOrderIsKept)
 TEST_F(ImportTest, CancelledPanelChangesNothing)
 {
     handler.appendSlide(makeSlide(QStringLiteral("kept.png")));
-    EXPECT_EQ(handler.selectImages(), nullptr);
+    EXPECT_EQ(selectNow(handler), nullptr);
     EXPECT_EQ(handler.numImages(), 1);
-    EXPECT_TRUE(fakes.importProgress.events.isEmpty());
     EXPECT_TRUE(fakes.alerts.alerts.empty());
     EXPECT_EQ(fakes.alerts.beeps, 0);
 }
@@ -141,7 +167,7 @@ TEST_F(ImportTest, FolderScanIsRecursiveAndSkipsOtherFiles)
     writeJpeg(path(QStringLiteral("trip/z.jpg")));
 
     fakes.openPanels.imageAnswers.push_back(QStringList { path(QStringLiteral("trip")) });
-    const SlidePtr first = handler.selectImages();
+    const SlidePtr first = selectNow(handler);
     ASSERT_TRUE(first);
     EXPECT_EQ(first->name(), QStringLiteral("a.jpg"));
     EXPECT_EQ(namesOf(handler.slides()),
@@ -186,11 +212,11 @@ TEST_F(ImportTest, FolderContentsComeInNumericOrderWhateverTheCase)
                                  QStringLiteral("photo 2.jpg"),
                                  QStringLiteral("photo 10.jpg") };
     const auto joined = [](const QStringList &names) { return names.join(" | ").toStdString(); };
-    ASSERT_TRUE(handler.selectImagesFromDrag({ path(QStringLiteral("trip")) }));
+    ASSERT_TRUE(dropNow(handler, { path(QStringLiteral("trip")) }));
     EXPECT_EQ(joined(namesOf(handler.slides())), joined(expected));
     handler.removeAllImages();
     fakes.openPanels.imageAnswers.push_back(QStringList { path(QStringLiteral("trip")) });
-    ASSERT_TRUE(handler.selectImages());
+    ASSERT_TRUE(selectNow(handler));
     EXPECT_EQ(joined(namesOf(handler.slides())), joined(expected));
     EXPECT_TRUE(fakes.alerts.alerts.empty());
 }
@@ -224,14 +250,13 @@ TEST_F(ImportTest, NothingFoundOnlyWhileTheListStaysEmpty)
 {
     writeFile(path(QStringLiteral("empty/notes.txt")), "words");
     fakes.openPanels.imageAnswers.push_back(QStringList { path(QStringLiteral("empty")) });
-    EXPECT_EQ(handler.selectImages(), nullptr);
+    EXPECT_EQ(selectNow(handler), nullptr);
     expectOneAlert(NothingMessage, NothingInfo);
-    EXPECT_EQ(fakes.importProgress.events.last(), QStringLiteral("close"));
 
     const SlidePtr held = makeSlide(QStringLiteral("held.png"));
     handler.appendSlide(held);
     fakes.openPanels.imageAnswers.push_back(QStringList { path(QStringLiteral("empty")) });
-    EXPECT_EQ(handler.selectImages(), held);
+    EXPECT_EQ(selectNow(handler), held);
     EXPECT_EQ(fakes.alerts.alerts.size(), 1u);
 }
 
@@ -240,12 +265,11 @@ TEST_F(ImportTest, FailureKeepsWhatCameBeforeAndDropsTheRest)
     writeJpeg(path(QStringLiteral("1.jpg")));
     writeFile(path(QStringLiteral("2.jpg")), corruptJpeg());
     writeJpeg(path(QStringLiteral("3.jpg")));
-    fakes.alerts.onAlert = [this] { EXPECT_FALSE(fakes.importProgress.open); };
     fakes.openPanels.imageAnswers.push_back(QStringList { path(QStringLiteral("1.jpg")),
                                                           path(QStringLiteral("2.jpg")),
                                                           path(QStringLiteral("3.jpg")) });
 
-    EXPECT_EQ(handler.selectImages(), nullptr);
+    EXPECT_EQ(selectNow(handler), nullptr);
     EXPECT_EQ(namesOf(handler.slides()), QStringList { QStringLiteral("1.jpg") });
     expectOneAlert(ProblemMessage, ProblemInfo);
     // Only a file found inside a folder writes the line.
@@ -265,7 +289,7 @@ TEST_F(ImportTest, CorruptFileInsideAFolderWritesTheLine)
 
     QFile::remove(path(QStringLiteral("f/b.jpg")));
     fakes.log.outLines.clear();
-    const SlidePtr answer = handler.selectImagesFromDrag({path(QStringLiteral("f"))});
+    const SlidePtr answer = dropNow(handler, { path(QStringLiteral("f")) });
     EXPECT_EQ(answer, nullptr);
     EXPECT_EQ(namesOf(handler.slides()),
               (QStringList { QStringLiteral("a.jpg"), QStringLiteral("a.jpg"),
@@ -277,13 +301,13 @@ TEST_F(ImportTest, CorruptFileInsideAFolderWritesTheLine)
 TEST_F(ImportTest, DroppedTextFileAndMissingPathFail)
 {
     writeFile(path(QStringLiteral("notes.txt")), "not a picture");
-    EXPECT_EQ(handler.selectImagesFromDrag({path(QStringLiteral("notes.txt"))}), nullptr);
+    EXPECT_EQ(dropNow(handler, { path(QStringLiteral("notes.txt")) }), nullptr);
     expectOneAlert(ProblemMessage, ProblemInfo);
     EXPECT_EQ(handler.numImages(), 0);
 
     fakes.alerts.alerts.clear();
     fakes.alerts.beeps = 0;
-    EXPECT_EQ(handler.selectImagesFromDrag({path(QStringLiteral("gone.jpg"))}), nullptr);
+    EXPECT_EQ(dropNow(handler, { path(QStringLiteral("gone.jpg")) }), nullptr);
     expectOneAlert(ProblemMessage, ProblemInfo);
 }
 
@@ -354,7 +378,7 @@ TEST_F(ImportTest, EveryKindOfPathEndsTheImportWithTheRightAnswer)
                 const bool fifo = lstat(QFile::encodeName(file).constData(), &status) == 0
                     && S_ISFIFO(status.st_mode);
                 FifoWatchdog watchdog(fifo ? QStringList { file } : QStringList());
-                answer = handler.selectImagesFromDrag({ inFolder ? folder : file });
+                answer = dropNow(handler, { inFolder ? folder : file });
                 EXPECT_FALSE(watchdog.released()) << "the import waited on the FIFO";
             }
             if (c.outcome == Loads) {
@@ -399,7 +423,7 @@ TEST_F(ImportTest, RunningOutOfMemoryIsALoadFailure)
 #else
     // Worker threads and their allocator arenas exist before the limit goes on.
     writeJpeg(path(QStringLiteral("warm.jpg")));
-    ASSERT_TRUE(handler.selectImagesFromDrag({ path(QStringLiteral("warm.jpg")) }));
+    ASSERT_TRUE(dropNow(handler, { path(QStringLiteral("warm.jpg")) }));
     // A real picture's worth of bytes, in a file well within the size allowed.
     makeSparse(path(QStringLiteral("roomy.png")), 384LL << 20);
 
@@ -420,7 +444,7 @@ TEST_F(ImportTest, RunningOutOfMemoryIsALoadFailure)
     rlimit tight = before;
     tight.rlim_cur = rlim_t(used + (192LL << 20));
     ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
-    const SlidePtr answer = handler.selectImagesFromDrag({ path(QStringLiteral("roomy.png")) });
+    const SlidePtr answer = dropNow(handler, { path(QStringLiteral("roomy.png")) });
     ASSERT_EQ(setrlimit(RLIMIT_AS, &before), 0);
 
     EXPECT_EQ(answer, nullptr);
@@ -437,10 +461,10 @@ TEST_F(ImportTest, TwoImportsInARowAnswerTheVeryFirstSlide)
 {
     writeJpeg(path(QStringLiteral("a.jpg")));
     writeJpeg(path(QStringLiteral("b.jpg")));
-    const SlidePtr first = handler.selectImagesFromDrag({path(QStringLiteral("a.jpg"))});
+    const SlidePtr first = dropNow(handler, { path(QStringLiteral("a.jpg")) });
     ASSERT_TRUE(first);
     handler.setIndex(0);
-    const SlidePtr second = handler.selectImagesFromDrag({path(QStringLiteral("b.jpg"))});
+    const SlidePtr second = dropNow(handler, { path(QStringLiteral("b.jpg")) });
     EXPECT_EQ(second, first);
     EXPECT_EQ(namesOf(handler.slides()),
               (QStringList { QStringLiteral("a.jpg"), QStringLiteral("b.jpg") }));
@@ -457,13 +481,12 @@ TEST_F(ImportTest, ManyFilesArriveInPathOrder)
         paths.append(path(name));
     }
     fakes.openPanels.imageAnswers.push_back(paths);
-    ASSERT_TRUE(handler.selectImages());
+    ASSERT_TRUE(selectNow(handler));
     QStringList expected;
     for (const QString &p : paths)
         expected.append(QFileInfo(p).fileName());
     EXPECT_EQ(namesOf(handler.slides()), expected);
-    EXPECT_EQ(fakes.importProgress.events.at(fakes.importProgress.events.size() - 2),
-              QStringLiteral("progress 40/40"));
+    EXPECT_EQ(lastProgress.last(), QStringLiteral("40/40"));
 }
 
 TEST_F(ImportTest, RandomOrderHoldsTheSameSlidesAfterSuccessAndAfterFailure)
@@ -474,43 +497,15 @@ TEST_F(ImportTest, RandomOrderHoldsTheSameSlidesAfterSuccessAndAfterFailure)
     writeJpeg(path(QStringLiteral("b.jpg")));
     writeFile(path(QStringLiteral("c.jpg")), corruptJpeg());
 
-    ASSERT_TRUE(handler.selectImagesFromDrag({path(QStringLiteral("a.jpg"))}));
+    ASSERT_TRUE(dropNow(handler, { path(QStringLiteral("a.jpg")) }));
     auto sorted = [](std::vector<SlidePtr> slides) {
         std::sort(slides.begin(), slides.end());
         return slides;
     };
     EXPECT_EQ(sorted(handler.randomSlides()), sorted(handler.slides()));
 
-    EXPECT_EQ(handler.selectImagesFromDrag(
-                  { path(QStringLiteral("b.jpg")), path(QStringLiteral("c.jpg")) }),
+    EXPECT_EQ(dropNow(handler, { path(QStringLiteral("b.jpg")), path(QStringLiteral("c.jpg")) }),
               nullptr);
     ASSERT_EQ(handler.numImages(), 3);
     EXPECT_EQ(sorted(handler.randomSlides()), sorted(handler.slides()));
-}
-
-// Events that arrive while the progress window keeps moving may ask for another import; it is
-// refused rather than run inside the first.
-TEST_F(ImportTest, ImportInsideAnImportIsRefused)
-{
-    writeJpeg(path(QStringLiteral("a.jpg")));
-    for (int i = 0; i < 6; ++i)
-        writeJpeg(path(QStringLiteral("big%1.jpg").arg(i)), Qt::blue, QSize(1600, 1200));
-    QStringList paths;
-    for (int i = 0; i < 6; ++i)
-        paths.append(path(QStringLiteral("big%1.jpg").arg(i)));
-    SlidePtr inner = makeSlide(QStringLiteral("marker"));
-    bool tried = false;
-    fakes.importProgress.onKeepMoving = [&] {
-        if (tried)
-            return;
-        tried = true;
-        EXPECT_TRUE(ImageHandler::importInProgress());
-        inner = handler.selectImagesFromDrag({path(QStringLiteral("a.jpg"))});
-    };
-    ASSERT_TRUE(handler.selectImagesFromDrag(paths));
-    EXPECT_FALSE(ImageHandler::importInProgress());
-    if (!tried)
-        GTEST_SKIP() << "the decodes finished before the import had to wait";
-    EXPECT_EQ(inner, nullptr);
-    EXPECT_EQ(handler.numImages(), 6);
 }

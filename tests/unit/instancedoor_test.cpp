@@ -284,9 +284,9 @@ TEST_F(InstanceDoorTest, PathsGoOnlyToThisUsersOwnProgram)
         }
         const QString name = InstanceDoor::serverName();
         QStringList given;
-        InstanceDoor own(name, [&](const QStringList &request) {
+        InstanceDoor own(name, [&](const QStringList &request, InstanceDoor::Reply reply) {
             given = request;
-            return 0;
+            reply(0);
         });
         std::unique_ptr<ForeignListener> foreign;
         if (c.foreignPeer) {
@@ -317,11 +317,12 @@ TEST_F(InstanceDoorTest, ARequestClaimingMorePathsThanItHoldsIsDropped)
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder("run", 0700)));
     QStringList given;
     int requests = 0;
-    InstanceDoor door(InstanceDoor::serverName(), [&](const QStringList &paths) {
-        given = paths;
-        ++requests;
-        return 0;
-    });
+    InstanceDoor door(InstanceDoor::serverName(),
+                      [&](const QStringList &paths, InstanceDoor::Reply reply) {
+                          given = paths;
+                          ++requests;
+                          reply(0);
+                      });
     ASSERT_TRUE(door.open());
 
     const QString greeting = QStringLiteral("lanternreel-open-files-1");

@@ -2,8 +2,8 @@
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
 #include "fakes.h"
+#include "jobwaits.h"
 #include "platform/qt/documentcontroller.h"
-#include "platform/qt/qtimportprogress.h"
 #include "platform/qt/qtopenpanels.h"
 #include "slides/imagehandler.h"
 #include "testimagefiles.h"
@@ -12,11 +12,9 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-
 #include <gtest/gtest.h>
 
 using namespace lanternreel;
@@ -54,7 +52,7 @@ protected:
 TEST_F(DragWatcherTest, FilesWithNoShowOpenMakeOneUntitledShow)
 {
     const int reply
-        = watcher.applicationOpenFiles({path("img10.jpg"), path("IMG1.jpg"), path("img2.jpg")});
+        = openFilesNow(watcher, { path("img10.jpg"), path("IMG1.jpg"), path("img2.jpg") });
     EXPECT_EQ(reply, DragWatcher::Success);
     ASSERT_EQ(controller.documents().size(), 1u);
     MyDocument *document = current();
@@ -68,9 +66,8 @@ TEST_F(DragWatcherTest, FilesWithNoShowOpenMakeOneUntitledShow)
 
 TEST_F(DragWatcherTest, FilesGoIntoTheCurrentShowAndItsFirstSlideIsShown)
 {
-    ASSERT_EQ(watcher.applicationOpenFiles({path("img2.jpg")}), DragWatcher::Success);
-    EXPECT_EQ(watcher.applicationOpenFiles({path("more.jpg"), path("IMG1.jpg")}),
-              DragWatcher::Success);
+    ASSERT_EQ(openFilesNow(watcher, { path("img2.jpg") }), DragWatcher::Success);
+    EXPECT_EQ(openFilesNow(watcher, { path("more.jpg"), path("IMG1.jpg") }), DragWatcher::Success);
     ASSERT_EQ(controller.documents().size(), 1u);
     EXPECT_EQ(current()->getImageHandler()->numImages(), 3);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled - img2.jpg"));
@@ -78,7 +75,7 @@ TEST_F(DragWatcherTest, FilesGoIntoTheCurrentShowAndItsFirstSlideIsShown)
 
 TEST_F(DragWatcherTest, NotAPictureLeavesTheNewShowEmptyAndReportsFailure)
 {
-    EXPECT_EQ(watcher.applicationOpenFiles({path("notes.txt")}), DragWatcher::Failure);
+    EXPECT_EQ(openFilesNow(watcher, { path("notes.txt") }), DragWatcher::Failure);
     ASSERT_EQ(controller.documents().size(), 1u);
     EXPECT_EQ(current()->getImageHandler()->numImages(), 0);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled"));
@@ -87,8 +84,7 @@ TEST_F(DragWatcherTest, NotAPictureLeavesTheNewShowEmptyAndReportsFailure)
 
     // The last in sorted order fails: the others stay, the view stays empty.
     writeFile(path("z.jpg"), "broken");
-    EXPECT_EQ(watcher.applicationOpenFiles({path("z.jpg"), path("img2.jpg")}),
-              DragWatcher::Failure);
+    EXPECT_EQ(openFilesNow(watcher, { path("z.jpg"), path("img2.jpg") }), DragWatcher::Failure);
     EXPECT_EQ(current()->getImageHandler()->numImages(), 1);
     EXPECT_EQ(current()->currentImageView()->image(), nullptr);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled"));
@@ -111,7 +107,7 @@ TEST_F(DragWatcherTest, DropOnAWindowGoesToThatWindowsShow)
     QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(first->window(), &drop);
     EXPECT_TRUE(drop.isAccepted());
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first->getImageHandler()->numImages() == 1; }));
 
     EXPECT_EQ(first->getImageHandler()->numImages(), 1);
     EXPECT_EQ(first->window()->windowTitle(), QStringLiteral("Untitled - more.jpg"));
@@ -127,32 +123,13 @@ TEST_F(DragWatcherTest, ImportCommandRunsThePanelOnTheCurrentShow)
     EXPECT_EQ(import->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_I));
     fakes.openPanels.imageAnswers.push_back(QStringList { path("img2.jpg"), path("img10.jpg") });
     import->trigger();
+    ASSERT_TRUE(importsDone(current()));
     EXPECT_EQ(current()->getImageHandler()->numImages(), 2);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled - img2.jpg"));
 
     // Cancelled: view and title keep what they showed.
     import->trigger();
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled - img2.jpg"));
-}
-
-TEST(QtImportProgressTest, WindowIsApplicationModalAndCounts)
-{
-    QtImportProgress progress;
-    progress.show(0);
-    QDialog *window = progress.window();
-    ASSERT_TRUE(window);
-    EXPECT_EQ(window->objectName(), QStringLiteral("progWindow"));
-    EXPECT_EQ(window->windowModality(), Qt::ApplicationModal);
-    EXPECT_TRUE(window->isVisible());
-    auto *bar = window->findChild<QProgressBar *>(QStringLiteral("prog"));
-    ASSERT_TRUE(bar);
-    EXPECT_EQ(bar->maximum(), 0); // busy while the count is unknown
-    progress.progress(2, 5);
-    EXPECT_EQ(bar->maximum(), 5);
-    EXPECT_EQ(bar->value(), 2);
-    progress.close();
-    EXPECT_EQ(progress.window(), nullptr);
-    EXPECT_FALSE(window->isVisible());
 }
 
 // Qt's own chooser takes either files or one folder; the import's takes both at once.

@@ -7,6 +7,7 @@
 #include "fakedocumentpanels.h"
 #include "fakes.h"
 #include "fifowatchdog.h"
+#include "jobwaits.h"
 #include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/sounds.h"
@@ -66,7 +67,7 @@ protected:
     MyDocument *showOfThree()
     {
         auto *document = static_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
-        EXPECT_TRUE(document->dragOpen({ path("one.jpg"), path("two.jpg"), path("three.jpg") }));
+        EXPECT_TRUE(importNow(document, { path("one.jpg"), path("two.jpg"), path("three.jpg") }));
         return document;
     }
     QString savedShow(const char *name, bool randomOn = false)
@@ -75,7 +76,7 @@ protected:
         if (randomOn)
             document->randomizeSlides();
         panels.saveAsAnswer = path(name);
-        EXPECT_TRUE(controller.saveDocumentAs(document));
+        EXPECT_TRUE(saveAsNow(controller, document));
         controller.closeDocument(document);
         return document ? path(name) : QString();
     }
@@ -97,7 +98,7 @@ TEST_F(ShowDocumentTest, SaveAsAddsTheExtensionAndRenamesTheWindow)
     MyDocument *document = showOfThree();
     EXPECT_TRUE(document->isDocumentEdited());
     panels.saveAsAnswer = path("trip");
-    ASSERT_TRUE(controller.saveDocumentAs(document));
+    ASSERT_TRUE(saveAsNow(controller, document));
     EXPECT_EQ(panels.lastFilter, QStringLiteral("Lanternreel Show (*.lrshow)"));
     EXPECT_EQ(panels.lastSuggestedPath, QStringLiteral("Untitled.lrshow"));
     EXPECT_EQ(document->fileName(), path("trip.lrshow"));
@@ -117,7 +118,7 @@ TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
     fakes.menuFlags.randomOn = false;
     fakes.log.outLines.clear();
 
-    auto *document = qobject_cast<MyDocument *>(controller.openDocument(file));
+    auto *document = openNow(controller, file);
     ASSERT_NE(document, nullptr);
     ASSERT_EQ(document->getImageHandler()->numImages(), 3);
     // Saved in random order, loaded in display order at position 0.
@@ -134,14 +135,14 @@ TEST_F(ShowDocumentTest, OpeningTakesTheFlagsFromTheMenu)
     EXPECT_EQ(document->getModel()->getImageHandler(), document->getImageHandler());
 
     // Opening it again only brings that window forward.
-    EXPECT_EQ(controller.openDocument(file), document);
+    EXPECT_EQ(openNow(controller, file), document);
     EXPECT_EQ(controller.documents().size(), 1u);
 
     // The other way round, and the random order starts at the first slide.
     controller.closeDocument(document);
     fakes.menuFlags.loopOn = false;
     fakes.menuFlags.randomOn = true;
-    document = qobject_cast<MyDocument *>(controller.openDocument(file));
+    document = openNow(controller, file);
     ASSERT_NE(document, nullptr);
     EXPECT_FALSE(document->getImageHandler()->isLoop());
     EXPECT_TRUE(document->getImageHandler()->isRandom());
@@ -186,7 +187,7 @@ TEST_F(ShowDocumentTest, AnOpenedShowTakesLoopAndRandomFromTheMenuUnderAnyTitles
 TEST_F(ShowDocumentTest, ABadFileIsRefusedNamingItAndLeavesTheDocumentAlone)
 {
     writeFile(path("broken.lrshow"), "this is not a show");
-    EXPECT_EQ(controller.openDocument(path("broken.lrshow")), nullptr);
+    EXPECT_EQ(openNow(controller, path("broken.lrshow")), nullptr);
     EXPECT_TRUE(controller.documents().empty());
     ASSERT_EQ(panels.failures.size(), 1);
     EXPECT_TRUE(panels.failures[0].startsWith(
@@ -219,7 +220,7 @@ TEST_F(ShowDocumentTest, WhatIsNotARegularFileIsRefusedUnread)
         SCOPED_TRACE(name);
         panels.failures.clear();
         FifoWatchdog watchdog({ path(name) });
-        EXPECT_EQ(controller.openDocument(path(name)), nullptr);
+        EXPECT_EQ(openNow(controller, path(name)), nullptr);
         EXPECT_FALSE(watchdog.released()) << "the open waited on the FIFO";
         EXPECT_TRUE(controller.documents().empty());
         ASSERT_EQ(panels.failures.size(), 1);
@@ -259,9 +260,10 @@ TEST_F(ShowDocumentTest, ClosingAnEditedShowAsksFirst)
     EXPECT_FALSE(controller.closeDocument(document));
     ASSERT_EQ(controller.documents().size(), 1u);
 
+    // Saved first, off the GUI thread; it closes once the file is written.
     panels.saveAsAnswer = path("kept.lrshow");
-    EXPECT_TRUE(controller.closeDocument(document));
-    EXPECT_TRUE(controller.documents().empty());
+    EXPECT_FALSE(controller.closeDocument(document));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller.documents().empty(); }, JobDeadlineMs));
     EXPECT_TRUE(QFile::exists(path("kept.lrshow")));
 
     document = showOfThree();
@@ -284,7 +286,7 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
     fakes.openPanels.soundAnswers.push_back(sounds);
     saved->addSong();
     panels.saveAsAnswer = path("edits.lrshow");
-    ASSERT_TRUE(controller.saveDocumentAs(saved));
+    ASSERT_TRUE(saveAsNow(controller, saved));
 
     // A drag of one row of the soundtrack table, dropped onto row `onto`, as the window system
     // hands it to the table.
@@ -355,12 +357,13 @@ TEST_F(ShowDocumentTest, EachKindOfChangeMarksTheShowEdited)
         controller.setPanels(nullptr);
         controller.closeAll();
         controller.setPanels(&panels);
-        auto *document = qobject_cast<MyDocument *>(controller.openDocument(path("edits.lrshow")));
+        MyDocument *document = openNow(controller, path("edits.lrshow"));
         ASSERT_NE(document, nullptr);
         ASSERT_EQ(document->getSoundHandler()->numSounds(), 3);
         ASSERT_FALSE(document->isDocumentEdited());
 
         c.act(document);
+        ASSERT_TRUE(importsDone(document));
 
         panels.askedToSave.clear();
         panels.saveAnswer = DocumentPanels::SaveAnswer::Cancel;
@@ -381,15 +384,17 @@ public:
         : m_then(then)
     { }
     QString windowNibName() const override { return QStringLiteral("MyDocument"); }
-    bool dataRepresentationOfType(const QString &, QIODevice &device) override
+    WriteWork writeWork(const QString &) override
     {
-        device.write(QByteArray(m_then == Then::Die ? 9 * 1024 * 1024 : 4096, 'x'));
-        if (m_then == Then::Die) {
-            if (auto *file = qobject_cast<QFileDevice *>(&device))
-                file->flush();
-            std::raise(SIGKILL);
-        }
-        return false;
+        return [then = m_then](QIODevice &device, const WorkControl &) {
+            device.write(QByteArray(then == Then::Die ? 9 * 1024 * 1024 : 4096, 'x'));
+            if (then == Then::Die) {
+                if (auto *file = qobject_cast<QFileDevice *>(&device))
+                    file->flush();
+                std::raise(SIGKILL);
+            }
+            return false;
+        };
     }
 
 protected:
@@ -413,7 +418,7 @@ TEST_F(ShowDocumentTest, AnInterruptedSaveLeavesTheOldFileWhole)
         document->setFileName(file);
         document->setDocumentEdited(true);
         if (then == InterruptedDocument::Then::Fail) {
-            EXPECT_FALSE(local.saveDocument(document));
+            EXPECT_FALSE(saveNow(local, document));
             ASSERT_EQ(quiet.failures.size(), 1);
             EXPECT_TRUE(quiet.failures[0].startsWith(
                 QStringLiteral("The document “old” could not be saved.|")));
@@ -422,9 +427,10 @@ TEST_F(ShowDocumentTest, AnInterruptedSaveLeavesTheOldFileWhole)
             EXPECT_EQ(QDir(dir.path()).entryList({ QStringLiteral("old.lrshow*") }, QDir::Files),
                       QStringList({ QStringLiteral("old.lrshow") }));
         } else {
-            // Killed for real, in a child process, halfway through writing.
-            GTEST_FLAG_SET(death_test_style, "fast");
-            EXPECT_EXIT(local.saveDocument(document), ::testing::KilledBySignal(SIGKILL), "");
+            // Killed for real, in a child process, halfway through writing. The child runs the
+            // test afresh: a forked one would have no threads to write with.
+            GTEST_FLAG_SET(death_test_style, "threadsafe");
+            EXPECT_EXIT(saveNow(local, document), ::testing::KilledBySignal(SIGKILL), "");
         }
         local.setPanels(nullptr);
         EXPECT_EQ(contents(file), QByteArray("the old show"));
@@ -443,12 +449,12 @@ TEST_F(ShowDocumentTest, MissingSoundFilesAreNamedOnceAndSkipped)
     fakes.openPanels.soundAnswers.push_back(QStringList { gone, here });
     document->addSong();
     panels.saveAsAnswer = path("music.lrshow");
-    ASSERT_TRUE(controller.saveDocumentAs(document));
+    ASSERT_TRUE(saveAsNow(controller, document));
     controller.closeDocument(document);
     QFile::remove(gone);
     fakes.alerts.alerts.clear();
 
-    document = qobject_cast<MyDocument *>(controller.openDocument(path("music.lrshow")));
+    document = openNow(controller, path("music.lrshow"));
     ASSERT_NE(document, nullptr);
     ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
     EXPECT_EQ(fakes.alerts.alerts[0].messageText, QStringLiteral("Missing Sound Files"));
@@ -512,8 +518,7 @@ TEST_F(ShowDocumentTest, SoundPathsAreTakenFromTheShowsFolderAndMustBeSounds)
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(elsewhere));
     fakes.alerts.alerts.clear();
-    auto *document = qobject_cast<MyDocument *>(
-        controller.openDocument(shows + QStringLiteral("/music.lrshow")));
+    MyDocument *document = openNow(controller, shows + QStringLiteral("/music.lrshow"));
     QDir::setCurrent(before);
     ASSERT_NE(document, nullptr);
     const auto &sounds = document->getSoundHandler()->returnSounds();
@@ -536,7 +541,7 @@ TEST_F(ShowDocumentTest, ShowFilesFromOutsideOpenAsDocuments)
     writeFile(path("broken.lrshow"), "nope");
 
     // A show among pictures: the pictures go into a new show, the show opens on its own.
-    EXPECT_EQ(watcher.applicationOpenFiles({ file, path("two.jpg") }), DragWatcher::Success);
+    EXPECT_EQ(openFilesNow(watcher, { file, path("two.jpg") }), DragWatcher::Success);
     ASSERT_EQ(controller.documents().size(), 2u);
     MyDocument *opened = current();
     EXPECT_EQ(opened->fileName(), file);
@@ -547,7 +552,7 @@ TEST_F(ShowDocumentTest, ShowFilesFromOutsideOpenAsDocuments)
     EXPECT_TRUE(panels.failures.isEmpty());
 
     // A show that cannot be opened is a failure, with its alert.
-    EXPECT_EQ(watcher.applicationOpenFiles({ path("broken.lrshow") }), DragWatcher::Failure);
+    EXPECT_EQ(openFilesNow(watcher, { path("broken.lrshow") }), DragWatcher::Failure);
     EXPECT_EQ(panels.failures.size(), 1);
     EXPECT_EQ(controller.documents().size(), 2u);
 }
@@ -569,6 +574,6 @@ TEST_F(ShowDocumentTest, TheFileMenuHasTheFileCommands)
     ASSERT_GE(items.size(), 1);
     EXPECT_EQ(items.front()->text(), QStringLiteral("recent.lrshow"));
     items.front()->trigger();
-    ASSERT_NE(current(), nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return current() != nullptr; }, JobDeadlineMs));
     EXPECT_EQ(current()->fileName(), file);
 }

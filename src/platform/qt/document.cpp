@@ -1,5 +1,7 @@
 #include "document.h"
 
+#include "slides/workcontrol.h"
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -75,14 +77,56 @@ void Document::setFileName(const QString &fileName)
     m_fileName = fileName;
 }
 
-bool Document::dataRepresentationOfType(const QString &, QIODevice &)
+void Document::setDocumentEdited(bool edited)
 {
-    return false;
+    m_edited = edited;
+    if (edited)
+        ++m_changes;
 }
 
-bool Document::loadDataRepresentation(QIODevice &, const QString &, QString *)
+Document::WriteWork Document::writeWork(const QString &)
 {
-    return false;
+    return {};
+}
+
+Document::ReadWork Document::readWork(const QString &) const
+{
+    return {};
+}
+
+void Document::takeContent(std::shared_ptr<DocumentContent>) { }
+
+bool Document::dataRepresentationOfType(const QString &typeName, QIODevice &device)
+{
+    const WriteWork work = writeWork(typeName);
+    const WorkControl control;
+    return work && work(device, control);
+}
+
+bool Document::loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why)
+{
+    const ReadWork work = readWork(typeName);
+    const WorkControl control;
+    std::shared_ptr<DocumentContent> content = work ? work(device, control, why) : nullptr;
+    if (!content)
+        return false;
+    takeContent(std::move(content));
+    return true;
+}
+
+void Document::setSaving(bool saving)
+{
+    if (m_saving == saving)
+        return;
+    m_saving = saving;
+    emit savingChanged(saving);
+}
+
+QString Document::busyReason() const
+{
+    return m_saving ? tr("Lanternreel is still saving this slideshow. Try again when the save is "
+                         "done.")
+                    : QString();
 }
 
 QString Document::displayName() const

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 
 class QIODevice;
 class QWindow;
@@ -12,6 +14,16 @@ class QWindow;
 namespace lanternreel {
 
 class DocumentController;
+class Job;
+class WorkControl;
+
+// What reading a document's file gave, before the document takes it; each kind of document
+// has its own.
+class DocumentContent
+{
+public:
+    virtual ~DocumentContent() = default;
+};
 
 // The window of one document. Closing it asks the document framework, which closes the document.
 class DocumentWindow : public QMainWindow
@@ -49,13 +61,35 @@ public:
     // Whether the document holds changes its file does not have. The window title does not
     // show it: the title is the document's own business.
     bool isDocumentEdited() const { return m_edited; }
-    void setDocumentEdited(bool edited) { m_edited = edited; }
+    void setDocumentEdited(bool edited);
+    // Counts every change marked since the document was made, so that a save can tell whether
+    // the document changed while it wrote.
+    quint64 changeCount() const { return m_changes; }
 
-    // The file's content, streamed to and from the file by the subclass. `typeName` is the
-    // document type's name. Each answers whether it succeeded; a load that fails must leave the
-    // document as it was and may say why.
-    virtual bool dataRepresentationOfType(const QString &typeName, QIODevice &device);
-    virtual bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why);
+    // The file's content, streamed to and from the file off the GUI thread. Each work holds
+    // what it needs and touches nothing of the document, which goes on meanwhile; `typeName`
+    // is the document type's name.
+    // Writes the content as it is now (taken here, on the GUI thread) to a device; false when
+    // it could not, or was cancelled. Empty for a type the document does not write.
+    using WriteWork = std::function<bool(QIODevice &, const WorkControl &)>;
+    virtual WriteWork writeWork(const QString &typeName);
+    // Reads a file's content, checked whole, from a device; nullptr, with `why` saying what is
+    // wrong, for a file that is not a document of this kind. takeContent() then replaces the
+    // document's content by it, on the GUI thread.
+    using ReadWork = std::function<std::shared_ptr<DocumentContent>(
+        QIODevice &, const WorkControl &, QString *why)>;
+    virtual ReadWork readWork(const QString &typeName) const;
+    virtual void takeContent(std::shared_ptr<DocumentContent> content);
+    // Both at once, on the calling thread. Each answers whether it succeeded; a load that
+    // fails leaves the document as it was and may say why.
+    bool dataRepresentationOfType(const QString &typeName, QIODevice &device);
+    bool loadDataRepresentation(QIODevice &device, const QString &typeName, QString *why);
+
+    // A save of this document runs in the background.
+    bool isSaving() const { return m_saving; }
+    // Why the document's content may not change, or be saved, now: empty when it may. A
+    // document that is being saved says so; a subclass adds its own work.
+    virtual QString busyReason() const;
     // The file's name without folders and extension, or "Untitled".
     QString displayName() const;
 
@@ -65,6 +99,10 @@ public:
     // Whether `window` shows this document: its own window, or one it has put up in that
     // window's place. Activating such a window makes the document the current one.
     virtual bool isShownIn(const QWindow *window) const;
+
+signals:
+    // A save of the document began or ended.
+    void savingChanged(bool saving);
 
 protected:
     friend class DocumentController;
@@ -76,8 +114,12 @@ protected:
     virtual void fileNameDidChange() {}
 
 private:
+    void setSaving(bool saving);
+
     QString m_fileName;
     bool m_edited = false;
+    bool m_saving = false;
+    quint64 m_changes = 0;
     QPointer<DocumentWindow> m_window;
 };
 

@@ -1,13 +1,12 @@
 #include "documentcontroller.h"
 
-#include "directwritedevice.h"
 #include "documentpanels.h"
+#include "openjob.h"
+#include "savejob.h"
 
-#include <QFile>
+#include <QApplication>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QPointer>
-#include <QSaveFile>
 #include <QSettings>
 #include <QWindow>
 #include <algorithm>
@@ -36,10 +35,18 @@ DocumentController::DocumentController(Factory factory, QObject *parent)
             &DocumentController::onFocusWindowChanged);
 }
 
+// Work still running is cancelled: a save leaves the old file as it was. What the work uses
+// (the documents' platform services) goes after this, so the work must have ended by then.
 DocumentController::~DocumentController()
 {
+    for (const Opening &opening : m_opening)
+        opening.job->cancel();
+    for (const Saving &saving : m_saving)
+        saving.job->cancel();
+    m_opening.clear();
     m_recent.clear();
     m_documents.clear();
+    Job::waitForAll();
 }
 
 void DocumentController::setDocumentType(const QString &typeName, const QString &extension)
@@ -94,7 +101,7 @@ Document *DocumentController::documentWithFile(const QString &path) const
     return nullptr;
 }
 
-Document *DocumentController::openDocument(const QString &path)
+void DocumentController::openDocument(const QString &path, Opened opened)
 {
     if (Document *open = documentWithFile(path)) {
         makeCurrent(open);
@@ -102,103 +109,191 @@ Document *DocumentController::openDocument(const QString &path)
             window->raise();
             window->activateWindow();
         }
-        return open;
+        if (opened)
+            opened(open);
+        return;
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (Opening &opening : m_opening) {
+        if (opening.path == absolute) {
+            opening.waiting.push_back(std::move(opened));
+            return;
+        }
     }
     std::unique_ptr<Document> owned = m_factory();
-    if (!owned)
-        return nullptr;
-    QFile file(path);
-    QString why;
-    bool loaded = false;
-    const QFileInfo info(path);
-    // Opening a FIFO would wait for a writer with every window frozen, and a device is no file
-    // to read a show from.
-    if (info.exists() && !info.isFile())
-        why = tr("It is not a regular file.");
-    else if (!file.open(QIODevice::ReadOnly))
-        why = file.errorString();
-    else
-        loaded = owned->loadDataRepresentation(file, m_typeName, &why);
-    if (!loaded) {
-        reportFailure(tr("The document “%1” could not be opened.").arg(QFileInfo(path).fileName()),
-                      why);
-        return nullptr;
+    if (!owned) {
+        if (opened)
+            opened(nullptr);
+        return;
     }
-    owned->setFileName(QFileInfo(path).absoluteFilePath());
-    owned->setDocumentEdited(false);
-    noteRecentDocument(owned->fileName());
-    return display(std::move(owned));
+    // The document is made here and takes what the job reads once it has finished; until then
+    // it has no window and nothing else knows of it.
+    auto *job = new OpenJob(absolute, owned->readWork(m_typeName), this);
+    m_opening.push_back({ absolute, job, std::move(owned), { std::move(opened) } });
+    connect(job, &Job::finished, this, [this, job] { finishOpen(job); });
+    if (m_panels)
+        m_panels->showProgress(*job, QApplication::activeWindow());
 }
 
-Document *DocumentController::openDocumentWithPanel()
+void DocumentController::finishOpen(OpenJob *job)
+{
+    job->deleteLater();
+    auto it = std::find_if(m_opening.begin(), m_opening.end(),
+                           [job](const Opening &opening) { return opening.job == job; });
+    if (it == m_opening.end())
+        return;
+    Opening opening = std::move(*it);
+    m_opening.erase(it);
+    const OpenJob::Result &result = job->result();
+    Document *shown = nullptr;
+    if (result.content) {
+        opening.document->takeContent(result.content);
+        opening.document->setFileName(opening.path);
+        opening.document->setDocumentEdited(false);
+        noteRecentDocument(opening.path);
+        shown = display(std::move(opening.document));
+    } else if (!result.cancelled) {
+        reportFailure(
+            tr("The document “%1” could not be opened.").arg(QFileInfo(opening.path).fileName()),
+            result.why);
+    }
+    for (const Opened &opened : opening.waiting) {
+        if (opened)
+            opened(shown);
+    }
+}
+
+void DocumentController::openDocumentWithPanel()
 {
     if (!m_panels)
-        return nullptr;
-    const auto path = m_panels->chooseFileToOpen(fileFilter());
-    return path ? openDocument(*path) : nullptr;
+        return;
+    if (const auto path = m_panels->chooseFileToOpen(fileFilter()))
+        openDocument(*path);
 }
 
-bool DocumentController::writeDocument(Document *document, const QString &path, QString *why)
+Job *DocumentController::openJob(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *why = file.errorString();
-        return false;
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    for (const Opening &opening : m_opening) {
+        if (opening.path == absolute)
+            return opening.job;
     }
-    DirectWriteDevice device(file);
-    if (!document->dataRepresentationOfType(m_typeName, device) || !device.finish()) {
-        *why = device.failed() ? device.errorString() : tr("Its content could not be written.");
-        file.cancelWriting();
-        return false;
+    return nullptr;
+}
+
+Job *DocumentController::saveJob(const Document *document) const
+{
+    for (const Saving &saving : m_saving) {
+        if (saving.document == document)
+            return saving.job;
     }
-    if (!file.commit()) {
-        *why = file.errorString();
+    return nullptr;
+}
+
+bool DocumentController::refuseBusy(Document *document)
+{
+    const QString reason = document->busyReason();
+    if (reason.isEmpty())
         return false;
-    }
+    reportFailure(tr("The document “%1” cannot be saved yet.").arg(document->displayName()),
+                  reason);
     return true;
 }
 
-bool DocumentController::saveDocument(Document *document)
+void DocumentController::saveDocument(Document *document, Saved saved)
 {
-    if (!document)
-        return false;
-    if (document->fileName().isEmpty())
-        return saveDocumentAs(document);
-    QString why;
-    if (!writeDocument(document, document->fileName(), &why)) {
-        reportFailure(tr("The document “%1” could not be saved.").arg(document->displayName()),
-                      why);
-        return false;
+    if (!document) {
+        if (saved)
+            saved(false);
+        return;
     }
-    document->setDocumentEdited(false);
-    noteRecentDocument(document->fileName());
-    return true;
+    if (document->fileName().isEmpty()) {
+        saveDocumentAs(document, std::move(saved));
+        return;
+    }
+    startSave(document, document->fileName(), false, std::move(saved));
 }
 
-bool DocumentController::saveDocumentAs(Document *document)
+void DocumentController::saveDocumentAs(Document *document, Saved saved)
 {
-    if (!document || !m_panels)
-        return false;
+    if (!document || !m_panels || refuseBusy(document)) {
+        if (saved)
+            saved(false);
+        return;
+    }
     const QString suggested = document->fileName().isEmpty()
         ? document->displayName() + QLatin1Char('.') + m_extension
         : document->fileName();
     const auto chosen = m_panels->chooseFileToSave(fileFilter(), m_extension, suggested);
-    if (!chosen)
-        return false;
+    if (!chosen) {
+        if (saved)
+            saved(false);
+        return;
+    }
     QString path = *chosen;
     if (QFileInfo(path).suffix().compare(m_extension, Qt::CaseInsensitive) != 0)
         path += QLatin1Char('.') + m_extension;
-    QString why;
-    if (!writeDocument(document, path, &why)) {
-        reportFailure(tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
-                      why);
-        return false;
+    startSave(document, QFileInfo(path).absoluteFilePath(), true, std::move(saved));
+}
+
+void DocumentController::startSave(Document *document, const QString &path, bool rename,
+                                   Saved saved)
+{
+    // The chooser is modal: the document may have become busy meanwhile.
+    if (refuseBusy(document)) {
+        if (saved)
+            saved(false);
+        return;
     }
-    document->setFileName(QFileInfo(path).absoluteFilePath());
-    document->fileNameDidChange();
-    document->setDocumentEdited(false);
-    noteRecentDocument(document->fileName());
-    return true;
+    // What is written is taken now; the document goes on while the job writes it.
+    Document::WriteWork work = document->writeWork(m_typeName);
+    if (!work) {
+        reportFailure(tr("The document “%1” could not be saved.").arg(QFileInfo(path).fileName()),
+                      tr("Its content could not be written."));
+        if (saved)
+            saved(false);
+        return;
+    }
+    auto *job = new SaveJob(path, std::move(work), this);
+    m_saving.push_back({ document, job, rename, document->changeCount(), std::move(saved) });
+    document->setSaving(true);
+    connect(job, &Job::finished, this, [this, job] { finishSave(job); });
+    if (m_panels)
+        m_panels->showProgress(*job, document->window());
+}
+
+void DocumentController::finishSave(SaveJob *job)
+{
+    job->deleteLater();
+    auto it = std::find_if(m_saving.begin(), m_saving.end(),
+                           [job](const Saving &saving) { return saving.job == job; });
+    if (it == m_saving.end())
+        return;
+    Saving saving = std::move(*it);
+    m_saving.erase(it);
+    Document *document = saving.document;
+    const SaveJob::Result &result = job->result();
+    if (result.saved) {
+        // A change made while the job wrote is not in the file.
+        if (document->changeCount() == saving.changesBefore)
+            document->setDocumentEdited(false);
+        if (saving.rename) {
+            document->setFileName(job->path());
+            document->fileNameDidChange();
+        }
+        noteRecentDocument(job->path());
+    }
+    document->setSaving(false);
+    if (!result.saved && !result.cancelled)
+        reportFailure(
+            tr("The document “%1” could not be saved.")
+                .arg(saving.rename ? QFileInfo(job->path()).fileName() : document->displayName()),
+            result.why);
+    const QPointer<Document> guard(document);
+    if (saving.saved)
+        saving.saved(result.saved);
+    if (saving.closeAfter && result.saved && guard)
+        closeDocument(document);
 }
 
 QStringList DocumentController::recentDocuments() const
@@ -258,18 +353,34 @@ bool DocumentController::closeDocument(Document *document)
     };
     if (!owns(document))
         return true;
+    // Closing must not lose the save: the document closes once it is written.
+    for (Saving &saving : m_saving) {
+        if (saving.document == document) {
+            saving.closeAfter = true;
+            return false;
+        }
+    }
     if (document->isDocumentEdited() && m_panels) {
         // The prompt is modal: events run while it is up, and may close the document first.
         const QPointer<Document> guard(document);
         switch (m_panels->askToSaveChanges(document->displayName())) {
         case DocumentPanels::SaveAnswer::Cancel:
             return false;
-        case DocumentPanels::SaveAnswer::Save:
+        case DocumentPanels::SaveAnswer::Save: {
             if (!guard || !owns(document))
                 return true;
-            if (!saveDocument(document))
+            auto answered = std::make_shared<bool>(false);
+            saveDocument(document, [answered](bool) { *answered = true; });
+            // Refused, or the file chooser cancelled: the document stays. Otherwise the save
+            // runs, and the document closes once it has succeeded.
+            if (*answered)
                 return false;
-            break;
+            for (Saving &saving : m_saving) {
+                if (saving.document == document)
+                    saving.closeAfter = true;
+            }
+            return false;
+        }
         case DocumentPanels::SaveAnswer::DontSave:
             break;
         }
@@ -293,11 +404,18 @@ bool DocumentController::closeDocument(Document *document)
 
 bool DocumentController::closeAll()
 {
-    while (!m_documents.empty()) {
-        if (!closeDocument(m_documents.back().get()))
-            return false;
+    // Each in turn, the newest first; one that waits for its save closes once saved, and the
+    // others go on meanwhile.
+    std::vector<Document *> open = documents();
+    bool all = true;
+    for (auto it = open.rbegin(); it != open.rend(); ++it) {
+        if (!closeDocument(*it)) {
+            all = false;
+            if (!saveJob(*it))
+                return false; // the user wants it kept
+        }
     }
-    return true;
+    return all;
 }
 
 void DocumentController::makeCurrent(Document *document)

@@ -11,6 +11,9 @@
 namespace lanternreel {
 
 class DocumentPanels;
+class Job;
+class OpenJob;
+class SaveJob;
 
 // Keeps the open documents, knows the current one (the one whose window was active last), and
 // makes new ones, opens and saves their files, closes them and quits.
@@ -38,21 +41,28 @@ public:
 
     // A new untitled document with its window shown; it becomes the current document.
     Document *openUntitledDocumentAndDisplay();
-    // Opens the file as a new document, shows its window and makes it current; a file that is
-    // already open only has its window brought forward. nullptr when it cannot be opened: the
-    // user is told, naming the file, and no document is made.
-    Document *openDocument(const QString &path);
+
+    // What an open or a save tells its caller once it has ended.
+    using Opened = std::function<void(Document *document)>;
+    using Saved = std::function<void(bool saved)>;
+
+    // Opens the file as a new document, reading it off the GUI thread; then shows its window,
+    // makes it current and hands it to `opened`. A file that is already open only has its
+    // window brought forward, at once; one being opened is not opened twice. `opened` gets
+    // nullptr when the file could not be opened (the user is told, naming the file) or the
+    // user cancelled: no document is made.
+    void openDocument(const QString &path, Opened opened = {});
     // Asks for a file, then opens it as openDocument does.
-    Document *openDocumentWithPanel();
-    // Saves to the document's file, or asks for one first when it has none. False when it was
-    // not saved (the user cancelled, or was told why).
-    bool saveDocument(Document *document);
+    void openDocumentWithPanel();
+    // Saves to the document's file, or asks for one first when it has none, writing off the
+    // GUI thread while the document goes on. `saved` then gets whether it was saved: false
+    // when the user cancelled, or was told why not.
+    void saveDocument(Document *document, Saved saved = {});
     // Asks for a new file and saves there; the document is that file's from then on.
-    bool saveDocumentAs(Document *document);
-    // Writes the document to `path` all at once: into a temporary file beside it, which
-    // replaces the old file only when complete, so a failure, a crash or a kill midway leaves
-    // the old file whole. False with `why` filled when it failed.
-    bool writeDocument(Document *document, const QString &path, QString *why);
+    void saveDocumentAs(Document *document, Saved saved = {});
+    // The open of `path`, or the save of `document`, running now; nullptr when there is none.
+    Job *openJob(const QString &path) const;
+    Job *saveJob(const Document *document) const;
 
     Document *currentDocument() const;
     std::vector<Document *> documents() const;
@@ -60,9 +70,10 @@ public:
     void makeCurrent(Document *document);
 
     // Closes the document and its window, asking first whether to save unsaved changes.
-    // Answers false when the document stays open (the user cancelled, or the save failed).
+    // Answers false when the document is still open: the user cancelled, the save failed, or a
+    // save runs, which the close then waits for (it closes once saved).
     bool closeDocument(Document *document);
-    // Closes every document; false when one of them stays open.
+    // Closes every document; false when one of them is still open (see closeDocument).
     bool closeAll();
 
     // Files opened or saved lately, most recent first; files since gone are left out.
@@ -81,7 +92,29 @@ signals:
     void documentCountChanged(int count);
 
 private:
+    struct Opening
+    {
+        QString path;
+        OpenJob *job;
+        std::unique_ptr<Document> document;
+        std::vector<Opened> waiting;
+    };
+    struct Saving
+    {
+        Document *document;
+        SaveJob *job;
+        bool rename; // Save As: the document is the new file's once saved
+        quint64 changesBefore;
+        Saved saved;
+        bool closeAfter = false;
+    };
+
     Document *display(std::unique_ptr<Document> owned);
+    void startSave(Document *document, const QString &path, bool rename, Saved saved);
+    void finishOpen(OpenJob *job);
+    void finishSave(SaveJob *job);
+    // Tells the user why the document cannot be saved now; true then.
+    bool refuseBusy(Document *document);
     Document *documentWithFile(const QString &path) const;
     void noteRecentDocument(const QString &path);
     void reportFailure(const QString &messageText, const QString &informativeText);
@@ -93,6 +126,8 @@ private:
     DocumentPanels *m_panels = nullptr;
     std::function<void(DocumentWindow *)> m_windowHook;
     std::vector<std::unique_ptr<Document>> m_documents;
+    std::vector<Opening> m_opening;
+    std::vector<Saving> m_saving;
     std::vector<Document *> m_recent; // most recently active last
 };
 

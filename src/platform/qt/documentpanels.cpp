@@ -1,5 +1,7 @@
 #include "documentpanels.h"
 
+#include "panels/progresspanel.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -57,6 +59,11 @@ void QtDocumentPanels::reportFailure(const QString &messageText, const QString &
     box.setInformativeText(informativeText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+void QtDocumentPanels::showProgress(Job &job, QWidget *over)
+{
+    ProgressPanel::follow(job, over);
 }
 
 } // namespace lanternreel

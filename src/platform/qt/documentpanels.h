@@ -3,7 +3,11 @@
 #include <QString>
 #include <optional>
 
+class QWidget;
+
 namespace lanternreel {
+
+class Job;
 
 // What the document framework asks the user: where to open and save, whether to keep unsaved
 // changes, and why a file could not be opened or saved. Tests answer from a script.
@@ -22,6 +26,9 @@ public:
                                                     const QString &suggestedPath)
         = 0;
     virtual void reportFailure(const QString &messageText, const QString &informativeText) = 0;
+    // Follows a running open or save, over `over` (the document's window, or none), until it
+    // finishes; the user may cancel it there.
+    virtual void showProgress(Job &job, QWidget *over) = 0;
 };
 
 class QtDocumentPanels : public DocumentPanels
@@ -32,6 +39,7 @@ public:
     std::optional<QString> chooseFileToSave(const QString &filter, const QString &extension,
                                             const QString &suggestedPath) override;
     void reportFailure(const QString &messageText, const QString &informativeText) override;
+    void showProgress(Job &job, QWidget *over) override;
 };
 
 } // namespace lanternreel

@@ -3,7 +3,6 @@
 #include "avmedialength.h"
 #include "platform/services.h"
 #include "qtalerts.h"
-#include "qtimportprogress.h"
 #include "qtdisplay.h"
 #include "qtlog.h"
 #include "qtopenpanels.h"
@@ -26,7 +25,6 @@ public:
         m_services.openPanels = &m_openPanels;
         m_services.sounds = &m_sounds;
         m_services.mediaLength = &m_mediaLength;
-        m_services.importProgress = &m_importProgress;
         m_services.display = &m_display;
     }
     QtServices(const QtServices &) = delete;
@@ -44,7 +42,6 @@ private:
     QtOpenPanels m_openPanels;
     QtSoundFactory m_sounds;
     AvMediaLength m_mediaLength;
-    QtImportProgress m_importProgress;
     QtDisplay m_display;
     Services m_services;
 };

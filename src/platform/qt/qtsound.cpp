@@ -1,6 +1,7 @@
 #include "qtsound.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -15,7 +16,12 @@ void QtSound::DeleteLater::operator()(QObject *object) const
 QtSound::QtSound(const QString &path)
     : m_path(path)
     , m_context(std::make_unique<QObject>())
-{ }
+{
+    // A show is read off the GUI thread, and its sounds made there; their reports must still
+    // arrive on the GUI thread, where the soundtrack lives.
+    if (QCoreApplication *application = QCoreApplication::instance())
+        m_context->moveToThread(application->thread());
+}
 
 QtSound::~QtSound()
 {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/qt/job.h"
+#include "slides/imagehandler.h"
+
+#include <QStringList>
+
+namespace lanternreel {
+
+// Loads the pictures of one import off the GUI thread (ImageHandler::loadImages); the show
+// takes them, all at once, once the job has finished.
+class ImportJob : public Job
+{
+    Q_OBJECT
+
+public:
+    // Starts at once, with the paths in the order they are imported.
+    explicit ImportJob(QStringList paths, QObject *parent = nullptr);
+
+    // Once finished.
+    const ImportResult &result() const { return m_result; }
+    QString progressText(int done, int total) const override;
+    QString title() const override;
+
+private:
+    ImportResult m_result;
+};
+
+} // namespace lanternreel

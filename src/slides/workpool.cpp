@@ -1,0 +1,50 @@
+#include "workpool.h"
+
+#include <QThread>
+#include <QThreadPool>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace lanternreel {
+
+namespace {
+
+// Enough to give way to the window, not so much that the work stops on a busy machine.
+constexpr int BackgroundNice = 10;
+
+} // namespace
+
+QThreadPool *workPool()
+{
+    static QThreadPool pool;
+    static const bool sized = [] {
+        pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+        return true;
+    }();
+    (void)sized;
+    return &pool;
+}
+
+void startWork(std::function<void()> task)
+{
+    workPool()->start([task = std::move(task)] {
+        yieldToTheWindow();
+        task();
+    });
+}
+
+// Linux keeps a nice value for each thread; this one's alone is raised.
+void yieldToTheWindow()
+{
+    thread_local bool lowered = false;
+    if (lowered)
+        return;
+    lowered = true;
+    const auto thread = static_cast<id_t>(syscall(SYS_gettid));
+    const int now = getpriority(PRIO_PROCESS, thread);
+    if (now < BackgroundNice)
+        setpriority(PRIO_PROCESS, thread, BackgroundNice);
+}
+
+} // namespace lanternreel
