@@ -42,6 +42,9 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
             [this] { m_controller.saveDocumentAs(m_controller.currentDocument()); });
     m_documentActions.append(saveAs);
     addSeparator(tr("&File"));
+    addCommand(tr("&File"), tr("Export &Video…"), QKeySequence(), &MyDocument::exportVideo);
+    addCommand(tr("&File"), tr("Export Sli&des…"), QKeySequence(), &MyDocument::exportSlides);
+    addSeparator(tr("&File"));
     addCommand(tr("&File"), tr("Page Set&up…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                &MyDocument::runPageLayout);
     addCommand(tr("&File"), tr("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),

@@ -130,6 +130,15 @@ public:
     // Waits for the slides being decoded ahead of the show.
     void waitForPrefetch();
 
+    // Exports (exportcommands.cpp), run off the GUI thread with progress and Cancel, one at a
+    // time for each show; closing the show stops its export. The video shows the slides in the
+    // order in use, each for the show's interval on the full-screen colour, over the
+    // soundtrack; the slides go into a folder in display order. Each asks first what and where.
+    void exportVideo();
+    void exportSlides();
+    // The export running now; nullptr when none does.
+    Job *exportJob() const;
+
     // Preferences (preferences.cpp). The panel shows this document's values; saving stores them
     // for documents made from then on and applies them to this document only. Each panel's own
     // buttons act on that panel; these two on the panel opened or worked in last.
@@ -163,6 +172,7 @@ protected:
     void fileNameDidChange() override;
 
 private:
+    friend class ExportCommands;
     struct PendingImport
     {
         QStringList paths;
@@ -214,6 +224,7 @@ private:
     QPointer<ImportJob> m_importJob;
     std::function<void(bool shown)> m_importDone;
     std::deque<PendingImport> m_imports; // waiting their turn
+    QPointer<Job> m_exportJob;
 };
 
 } // namespace lanternreel
