@@ -125,6 +125,8 @@ struct Case
 TEST_F(ExportCommandLineTest, ExportsASavedShowOrSaysWhyNot)
 {
     const QByteArray mine = "the user's own file";
+    const QByteArray whole = contents(showPath());
+    const QByteArray cut = whole.left(whole.size() / 2);
     std::map<QString, QByteArray> skipped = everySlide();
     skipped[Names[1].second] = mine;
     const std::vector<Case> cases = {
@@ -150,6 +152,11 @@ TEST_F(ExportCommandLineTest, ExportsASavedShowOrSaysWhyNot)
           { { "file", mine } }, 2, "is not a folder", { { "file", mine } } },
         { "a show that is not there", { "--export-slides", "OUT", "OUT/none.lrshow" }, {}, 2,
           "none.lrshow", {} },
+        { "a file that is not a show", { "--export-slides", "OUT", "OUT/not.lrshow" },
+          { { "not.lrshow", mine } }, 2, "It is not a Lanternreel show",
+          { { "not.lrshow", mine } } },
+        { "a show cut short", { "--export-video", "OUT/show.mp4", "OUT/cut.lrshow" },
+          { { "cut.lrshow", cut } }, 2, "It is incomplete", { { "cut.lrshow", cut } } },
         { "an odd size", { "--export-video", "OUT/show.mp4", "--size", "1281x720", "SHOW" }, {},
           1, "--size", {} },
         { "no show", { "--export-slides", "OUT" }, {}, 1, "one show file", {} },
