@@ -106,6 +106,14 @@ public:
     // Stops a running show, or starts one.
     void spaceDown();
 
+    // Sets this show's interval so that one pass of the slides lasts as long as the soundtrack,
+    // then opens the information panel; tells why it cannot with no slides or no soundtrack
+    // (fitinterval.cpp).
+    void fitIntervalToSoundtrack();
+    // This show's seconds between slides (greater than 0; anything else is ignored). The stored
+    // preference stays as it is.
+    void setShowInterval(int32_t seconds);
+
     // Full screen (playback.cpp). Enters full screen, or leaves it when already there.
     void runFullScreen();
     // Leaves full screen; the document window is left as it was.
