@@ -279,6 +279,25 @@ std::vector<const Sound *> SoundHandler::unplayableSounds() const
     return unplayable;
 }
 
+bool SoundHandler::relinkSound(int32_t row, std::unique_ptr<Sound> sound, int32_t seconds)
+{
+    if (!sound || row < 0 || row >= numSounds())
+        return false;
+    auto &old = soundsToPlay[static_cast<size_t>(row)];
+    // Only a sound that is silent can be swapped without the soundtrack losing its place.
+    if (old->isPlaying())
+        return false;
+    QString &length = soundLengths[static_cast<size_t>(row)];
+    totalLength = clampToInt32(int64_t { totalLength } - secondsOfTimeString(length) + seconds);
+    totalLength = std::max(0, totalLength);
+    length = getTimeString(seconds);
+    old->setOnFinished(nullptr);
+    old = std::move(sound);
+    listenTo(*old);
+    m_model->rowChanged(row);
+    return true;
+}
+
 std::optional<QString> SoundHandler::getSoundLength(const QString &path)
 {
     const MediaDuration length = m_services.mediaLength->lengthOf(path);

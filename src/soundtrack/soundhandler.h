@@ -57,6 +57,10 @@ public:
                            std::vector<QString> displayNames, int32_t index, int32_t total);
     // The sounds that cannot play (see Sound::canPlay), in play order.
     std::vector<const Sound *> unplayableSounds() const;
+    // Puts `sound`, made from a file found again, in the place of the one at `row`, its length
+    // `seconds` anew, and corrects the total. False, with nothing changed, for a row outside the
+    // list or a sound that is playing.
+    bool relinkSound(int32_t row, std::unique_ptr<Sound> sound, int32_t seconds);
 
     // The soundtrack as a table, told of every change to the three lists.
     SoundtrackModel *model() const { return m_model.get(); }

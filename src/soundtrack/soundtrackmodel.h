@@ -57,6 +57,7 @@ private:
     void removed() { endRemoveRows(); }
     void aboutToMove(int row, int before) { beginMoveRows({}, row, row, {}, before); }
     void moved() { endMoveRows(); }
+    void rowChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
     void aboutToReplace() { beginResetModel(); }
     void replaced() { endResetModel(); }
     // A drop swapped the sounds at `first` and `second`, the same row when dropped onto itself.
