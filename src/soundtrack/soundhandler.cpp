@@ -212,9 +212,11 @@ void SoundHandler::playFrom(int32_t index)
         // Set before play(): a sound that ends at once must find the soundtrack playing.
         soundIsPlaying = true;
         sound.play();
+        m_model->playingChanged();
         return;
     }
     soundIsPlaying = false;
+    m_model->playingChanged();
 }
 
 void SoundHandler::stopSound()
@@ -226,6 +228,7 @@ void SoundHandler::stopSound()
         return;
     current.stop();
     soundIsPlaying = false;
+    m_model->playingChanged();
 }
 
 void SoundHandler::soundDidFinishPlaying(bool finishedPlaying)
@@ -234,6 +237,7 @@ void SoundHandler::soundDidFinishPlaying(bool finishedPlaying)
         return;
     if (soundsToPlay.empty() || soundIndex >= numSounds() - 1) {
         soundIsPlaying = false;
+        m_model->playingChanged();
         return;
     }
     playFrom(soundIndex + 1);
