@@ -74,14 +74,17 @@ QString PresenterView::endText()
     return tr("Next: none, the show ends here");
 }
 
+// The clock refreshes the view several times a second: the same slide is not drawn again.
 void PresenterView::setCurrent(const SlidePtr &slide)
 {
-    m_current->setImage(slide);
+    if (m_current->image() != slide)
+        m_current->setImage(slide);
 }
 
 void PresenterView::setNext(const SlidePtr &slide)
 {
-    m_next->setImage(slide);
+    if (m_next->image() != slide)
+        m_next->setImage(slide);
     m_nextCaption->setText(slide ? nextText() : endText());
 }
 
