@@ -160,7 +160,8 @@ TEST_F(PanelsTest, FittingTheIntervalToTheSoundtrack)
         { 12, { 61, 62 }, 10, "2:00 of slides, 2:03 of soundtrack" }, // 10.25
         { 10, { 25 }, 3, "0:30 of slides, 0:25 of soundtrack" }, // 2.5: the longer one
         { 7, { 200 }, 29, "3:23 of slides, 3:20 of soundtrack" }, // 28.57
-        { 60, { 30 }, 1, "1:00 of slides, 0:30 of soundtrack" }, // under a second each
+        { 60, { 30 }, 1, "1:00 of slides, 0:30 of soundtrack" }, // half a second: a tie
+        { 60, { 20 }, 1, "1:00 of slides, 0:20 of soundtrack" }, // a third: at least 1
         { 1, { 3725 }, 3725, "1:02:05 of slides, 1:02:05 of soundtrack" },
         { 0,
           { 60 },
