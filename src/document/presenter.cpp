@@ -55,7 +55,7 @@ Presenter::Presenter(MyDocument &document, Show &show, const QRect &frame, const
     connect(&m_show, &Show::randomChanged, this, &Presenter::refresh);
     connect(&m_show, &Show::shownSlideChanged, this, &Presenter::refresh);
     const SoundtrackModel *soundtrack = document.getSoundHandler()->model();
-    connect(soundtrack, &SoundtrackModel::playbackChanged, this, &Presenter::soundtrackPlayback);
+    connect(soundtrack, &SoundtrackModel::playbackChanged, this, &Presenter::refresh);
     connect(soundtrack, &QAbstractItemModel::rowsInserted, this, &Presenter::refresh);
     connect(soundtrack, &QAbstractItemModel::rowsRemoved, this, &Presenter::refresh);
     connect(soundtrack, &QAbstractItemModel::rowsMoved, this, &Presenter::refresh);
@@ -63,7 +63,7 @@ Presenter::Presenter(MyDocument &document, Show &show, const QRect &frame, const
     connect(&m_clock, &QTimer::timeout, this, &Presenter::refresh);
     m_clock.start(250);
     m_sinceStep.start();
-    soundtrackPlayback();
+    refresh();
 }
 
 Presenter::~Presenter()
@@ -94,18 +94,6 @@ PresenterView *Presenter::view() const
     return m_view;
 }
 
-// The soundtrack gives no position of its own: its sound started when it was told so.
-void Presenter::soundtrackPlayback()
-{
-    const SoundHandler &sounds = *m_document.getSoundHandler();
-    const int index = sounds.isPlaying() ? sounds.returnSoundIndex() : -1;
-    if (index != m_soundIndex) {
-        m_soundIndex = index;
-        m_sinceSound.start();
-    }
-    refresh();
-}
-
 void Presenter::refresh()
 {
     if (!m_view)
@@ -128,18 +116,20 @@ void Presenter::refresh()
     const SoundHandler &sounds = *m_document.getSoundHandler();
     QString soundtrackLeft = tr("Soundtrack: not playing");
     QString playing = tr("Playing: nothing");
-    if (m_soundIndex >= 0 && m_soundIndex < sounds.numSounds()) {
+    // Read afresh each time: a drop in the soundtrack table moves the sound playing.
+    const int32_t soundIndex = sounds.isPlaying() ? sounds.returnSoundIndex() : -1;
+    if (soundIndex >= 0 && soundIndex < sounds.numSounds()) {
         const auto &lengths = sounds.returnSoundLengths();
-        int64_t left = SoundHandler::secondsOfTimeString(lengths[size_t(m_soundIndex)]) * 1000
-            - m_sinceSound.elapsed();
+        int64_t left = SoundHandler::secondsOfTimeString(lengths[size_t(soundIndex)]) * 1000
+            - sounds.playingFor();
         left = std::max<int64_t>(0, left);
         // The sounds after it that can play; the soundtrack skips the others.
-        for (int32_t i = m_soundIndex + 1; i < sounds.numSounds(); ++i) {
+        for (int32_t i = soundIndex + 1; i < sounds.numSounds(); ++i) {
             if (sounds.returnSounds()[size_t(i)]->canPlay())
                 left += SoundHandler::secondsOfTimeString(lengths[size_t(i)]) * 1000;
         }
         soundtrackLeft = tr("Soundtrack: %1 left").arg(timeLeft(left));
-        playing = tr("Playing: %1").arg(sounds.returnSoundNames()[size_t(m_soundIndex)]);
+        playing = tr("Playing: %1").arg(sounds.returnSoundNames()[size_t(soundIndex)]);
     }
     m_view->setTexts(position, passLeft, soundtrackLeft, playing);
 }

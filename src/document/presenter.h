@@ -43,7 +43,6 @@ signals:
 
 private:
     void refresh();
-    void soundtrackPlayback();
 
     MyDocument &m_document;
     Show &m_show;
@@ -51,8 +50,6 @@ private:
     QPointer<PresenterView> m_view;
     QTimer m_clock; // the times left count down
     QElapsedTimer m_sinceStep;
-    QElapsedTimer m_sinceSound;
-    int m_soundIndex = -1; // of the sound playing, -1 while silent
 };
 
 } // namespace lanternreel

@@ -211,6 +211,7 @@ void SoundHandler::playFrom(int32_t index)
         soundIndex = i;
         // Set before play(): a sound that ends at once must find the soundtrack playing.
         soundIsPlaying = true;
+        m_soundStarted.start();
         sound.play();
         m_model->playingChanged();
         return;

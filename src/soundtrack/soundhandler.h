@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -88,6 +89,9 @@ public:
     int32_t numSounds() const { return static_cast<int32_t>(soundsToPlay.size()); }
     int32_t returnSoundIndex() const { return soundIndex; }
     bool isPlaying() const { return soundIsPlaying; }
+    // How long the sound at the play position has been playing, in milliseconds; 0 while the
+    // soundtrack is silent. Sounds report no position of their own.
+    int64_t playingFor() const { return soundIsPlaying ? m_soundStarted.elapsed() : 0; }
 
 private:
     // Has the end of `sound`'s playback reported here.
@@ -104,6 +108,7 @@ private:
     int32_t draggedRow = 0;
     int32_t totalLength = 0; // seconds
     bool soundIsPlaying = false;
+    QElapsedTimer m_soundStarted; // when the sound at the play position started
     std::vector<std::unique_ptr<Sound>> soundsToPlay;
     std::vector<QString> soundLengths;
     std::vector<QString> soundNames;
