@@ -101,6 +101,9 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::addSong);
     addCommand(tr("&Slideshow"), tr("Remove Sound"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace), &MyDocument::removeSong);
+    addCommand(tr("&Slideshow"), tr("Fit Interval to Soundtrack"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+               &MyDocument::fitIntervalToSoundtrack);
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);

@@ -29,11 +29,13 @@ class Model;
 class Panel;
 class PreferenceStore;
 class PreferencesPanel;
+class RelinkJob;
 class Show;
 class SlidePrefetcher;
 class Sound;
 class SoundHandler;
 class SoundPanel;
+struct FoundSound;
 struct ImportResult;
 
 // One open show as a document: its file and edited state, its window, and the commands that
@@ -105,6 +107,23 @@ public:
     void stopSlideshow();
     // Stops a running show, or starts one.
     void spaceDown();
+
+    // Sets this show's interval so that one pass of the slides lasts as long as the soundtrack,
+    // then opens the information panel; tells why it cannot with no slides or no soundtrack
+    // (fitinterval.cpp).
+    void fitIntervalToSoundtrack();
+    // This show's seconds between slides (greater than 0; anything else is ignored). The stored
+    // preference stays as it is.
+    void setShowInterval(int32_t seconds);
+
+    // Sounds found again (relinksounds.cpp). Asks for a folder and looks in it, and beneath it,
+    // off the GUI thread, for a file named as each sound that cannot play; those found take
+    // their places, and those still missing are named again.
+    void locateMissingSounds();
+    bool isLocatingSounds() const;
+    // Links each sound that cannot play and is named in `found` to its file found again, with
+    // the length read there; marks the document edited when any was. Answers how many were.
+    int relinkSounds(const std::vector<FoundSound> &found);
 
     // Full screen (playback.cpp). Enters full screen, or leaves it when already there.
     void runFullScreen();
@@ -186,7 +205,8 @@ private:
     bool refuseWhileBusy();
     // Beeps and shows the "Slideshow Is Empty" alert when there is no slide; true then.
     bool refuseEmptyShow();
-    // Once, after a load: which sound files of the soundtrack cannot be played.
+    // After a load, and after each search for them: which sound files of the soundtrack cannot
+    // be played, offering to locate them.
     void tellAboutMissingSounds();
     // Marks the document edited when the slide list or the soundtrack changed since `before`.
     struct Content
@@ -222,6 +242,7 @@ private:
     QPointer<SoundPanel> soundPanel;
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
     QPointer<ImportJob> m_importJob;
+    QPointer<RelinkJob> m_relinkJob;
     std::function<void(bool shown)> m_importDone;
     std::deque<PendingImport> m_imports; // waiting their turn
     QPointer<Job> m_exportJob;
