@@ -50,6 +50,13 @@ public:
     {
         printError(messageText + QLatin1Char(' ') + informativeText);
     }
+    // Nobody is there to locate anything: the alert is told, and nothing is offered.
+    bool alertOffering(const QString &messageText, const QString &informativeText,
+                       const QString &) override
+    {
+        alert(messageText, informativeText);
+        return false;
+    }
 };
 
 // The work of the export running now, stopped by a signal.
