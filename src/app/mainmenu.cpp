@@ -99,6 +99,8 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
     addCommand(tr("&Slideshow"), tr("Remove Sound"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace), &MyDocument::removeSong);
 
+    addArrangeCommands();
+
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
