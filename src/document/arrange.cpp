@@ -32,8 +32,11 @@ void MyDocument::setUpArrangement(SlideStrip *strip, QStatusBar *bar)
     model->setSlides(m_show->slides().slides());
     model->setCurrent(m_show->currentSlide());
     strip->setStripModel(model);
-    connect(m_show.get(), &Show::slideListChanged, model,
-            [this, model] { model->setSlides(m_show->slides().slides()); });
+    // An import moves no position, yet the strip may have had no current slide to mark before.
+    connect(m_show.get(), &Show::slideListChanged, model, [this, model] {
+        model->setSlides(m_show->slides().slides());
+        model->setCurrent(m_show->currentSlide());
+    });
     connect(m_show.get(), &Show::currentSlideChanged, model, &SlideStripModel::setCurrent);
     // Slides that moved or went leave other neighbours to decode ahead.
     connect(m_show.get(), &Show::slideListChanged, this, &MyDocument::prefetchNeighbours);

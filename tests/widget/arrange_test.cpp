@@ -177,6 +177,7 @@ TEST_F(ArrangeTest, DraggingSelectedThumbnailsPutsThemTogetherWhereTheyAreDroppe
         SCOPED_TRACE(c.order.toStdString());
         document->removeAllImages();
         import(QStringLiteral("abcdef"));
+        EXPECT_EQ(strip()->stripModel()->currentRow(), 0) << "the first slide marked at once";
         if (c.random != slides().isRandom())
             document->randomizeSlides();
         // Away from the start, so that a random order left as it was would show.
