@@ -74,9 +74,8 @@ public:
 
         const QRect text(cell.left() + Padding / 2, box.bottom() + Padding, cell.width() - Padding,
                          option.fontMetrics.height());
-        painter->setPen(palette.color((option.state & QStyle::State_Selected)
-                                          ? QPalette::HighlightedText
-                                          : QPalette::WindowText));
+        // The selection behind is a light tint of the highlight: the text keeps its own colour.
+        painter->setPen(palette.color(QPalette::WindowText));
         painter->drawText(
             text, Qt::AlignHCenter | Qt::AlignVCenter,
             option.fontMetrics.elidedText(index.data().toString(), Qt::ElideMiddle, text.width()));
