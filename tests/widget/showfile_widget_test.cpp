@@ -173,7 +173,7 @@ TEST_F(ShowDocumentTest, AnOpenedShowTakesLoopAndRandomFromTheMenuUnderAnyTitles
         if (source->show()->isRandom() != random)
             menu.randomItem()->trigger();
 
-        MyDocument *opened = openNow(controller, path("again.lrshow"));
+        auto *opened = openNow(controller, path("again.lrshow"));
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(opened->show()->isLoop(), loop);
         EXPECT_EQ(opened->show()->isRandom(), random);
