@@ -128,11 +128,10 @@ void MyDocument::setSoundHandler(std::shared_ptr<SoundHandler> handler)
 void MyDocument::watchSoundtrack()
 {
     disconnect(m_soundtrackOrder);
-    m_soundtrackOrder = connect(soundHandle->model(), &SoundtrackModel::soundsSwapped, this,
-                                [this](int first, int second) {
-                                    undoStack()->push(
-                                        new SwapSoundsCommand(soundHandle, first, second));
-                                });
+    m_soundtrackOrder = connect(
+        soundHandle->model(), &SoundtrackModel::soundsSwapped, this, [this](int first, int second) {
+            undoStack()->push(new SwapSoundsCommand(soundHandle, first, second));
+        });
     // The drop is still under way: the reason comes once it is over.
     soundHandle->model()->setMayChange([this] {
         if (busyReason().isEmpty())
@@ -189,8 +188,8 @@ void MyDocument::addSong()
     soundHandle->addSong();
     // The sounds before one that was refused stay, and are one step to undo.
     if (soundHandle->numSounds() > before)
-        undoStack()->push(new AddSoundsCommand(soundHandle, before,
-                                               soundHandle->numSounds() - before, position));
+        undoStack()->push(
+            new AddSoundsCommand(soundHandle, before, soundHandle->numSounds() - before, position));
 }
 
 QString MyDocument::correctWindowTitle(const SlidePtr &slide) const

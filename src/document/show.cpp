@@ -173,7 +173,8 @@ bool Show::goTo(int32_t row)
     int32_t index = row;
     if (isRandom()) {
         const std::vector<SlidePtr> &random = m_slides->randomSlides();
-        const auto found = std::find(random.begin(), random.end(), display[static_cast<size_t>(row)]);
+        const auto found
+            = std::find(random.begin(), random.end(), display[static_cast<size_t>(row)]);
         if (found == random.end())
             return false;
         index = static_cast<int32_t>(found - random.begin());

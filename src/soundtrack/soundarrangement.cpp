@@ -1,6 +1,5 @@
-#include "soundtrack/soundhandler.h"
-
 #include "platform/sounds.h"
+#include "soundtrack/soundhandler.h"
 #include "soundtrack/soundtrackmodel.h"
 
 #include <algorithm>
@@ -72,7 +71,8 @@ void SoundHandler::insertSounds(int32_t row, std::vector<TakenSound> sounds)
         const bool hadSounds = !soundsToPlay.empty();
         listenTo(*taken.sound);
         const int64_t total = int64_t { totalLength } + secondsOfTimeString(taken.length);
-        totalLength = static_cast<int32_t>(std::min<int64_t>(total, std::numeric_limits<int32_t>::max()));
+        totalLength
+            = static_cast<int32_t>(std::min<int64_t>(total, std::numeric_limits<int32_t>::max()));
         m_model->aboutToAppend(row);
         soundsToPlay.insert(soundsToPlay.begin() + row, std::move(taken.sound));
         soundLengths.insert(soundLengths.begin() + row, std::move(taken.length));
