@@ -3,6 +3,7 @@
 #include "slides/imagecodec.h"
 #include "slides/workpool.h"
 
+#include <QFutureWatcher>
 #include <QThread>
 #include <QThreadPool>
 #include <QtConcurrent/qtconcurrenttask.h>
@@ -27,6 +28,22 @@ QSize fitted(QSize picture, QSize box)
     return picture.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
+// Made from the slide's own bytes, never through its cache of decoded sizes, so that a strip of
+// thousands leaves what the window decodes alone; a JPEG is decoded at the smallest DCT scale
+// that still covers the box. Null when the picture does not decode.
+QImage makeThumbnail(const SlidePtr &slide, QSize box)
+{
+    yieldToTheWindow();
+    try {
+        const QByteArray &bytes = slide->encoded();
+        const std::optional<ImageInfo> info = probeImage(bytes);
+        const QSize size = info ? fitted(info->size, box) : QSize();
+        return size.isEmpty() ? QImage() : decodeImage(bytes, size);
+    } catch (...) {
+        return QImage();
+    }
+}
+
 } // namespace
 
 ThumbnailCache::ThumbnailCache(QObject *parent)
@@ -34,8 +51,7 @@ ThumbnailCache::ThumbnailCache(QObject *parent)
     , m_budget(DefaultBudget)
 { }
 
-// Work already on the pool finishes on its own; what it makes is not delivered to an object
-// that is gone.
+// Work already on the pool finishes on its own; its watchers go with the cache.
 ThumbnailCache::~ThumbnailCache() = default;
 
 void ThumbnailCache::setBox(QSize box)
@@ -83,27 +99,21 @@ void ThumbnailCache::startMaking()
         m_making.insert(slide.get());
         const QSize box = m_box;
         const quint64 generation = m_generation;
-        QtConcurrent::task([slide, box] {
-            yieldToTheWindow();
-            try {
-                // Made from the slide's own bytes, never through its cache of decoded sizes, so
-                // that a strip of thousands leaves what the window decodes alone; a JPEG is
-                // decoded at the smallest DCT scale that still covers the box.
-                const QByteArray &bytes = slide->encoded();
-                const std::optional<ImageInfo> info = probeImage(bytes);
-                const QSize size = info ? fitted(info->size, box) : QSize();
-                return size.isEmpty() ? QImage() : decodeImage(bytes, size);
-            } catch (...) {
-                return QImage();
-            }
-        })
-            .onThreadPool(*workPool())
-            .withPriority(ThumbnailPriority)
-            .spawn()
-            .then(this, [this, slide, generation](const QImage &image) {
-                if (generation == m_generation)
-                    made(slide, image);
-            });
+        // Handed back through a watcher of the cache's own: gone with the cache, it delivers
+        // nothing to it. (A continuation bound to the cache asserts, in Qt 6.4, when its task
+        // ends after the cache went, as when a show closes while its strip fills.)
+        auto *watcher = new QFutureWatcher<QImage>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, slide, generation] {
+            const QImage image = watcher->future().resultCount() > 0 ? watcher->result() : QImage();
+            watcher->deleteLater();
+            if (generation == m_generation)
+                made(slide, image);
+        });
+        watcher->setFuture(QtConcurrent::task(&makeThumbnail)
+                               .withArguments(slide, box)
+                               .onThreadPool(*workPool())
+                               .withPriority(ThumbnailPriority)
+                               .spawn());
     }
 }
 
