@@ -51,8 +51,13 @@ ThumbnailCache::ThumbnailCache(QObject *parent)
     , m_budget(DefaultBudget)
 { }
 
-// Work already on the pool finishes on its own; its watchers go with the cache.
-ThumbnailCache::~ThumbnailCache() = default;
+// Thumbnails of a show that closed are of no use: those not started yet never start, and the
+// ones being made finish on their own, their watchers gone with the cache.
+ThumbnailCache::~ThumbnailCache()
+{
+    for (auto *watcher : findChildren<QFutureWatcher<QImage> *>(Qt::FindDirectChildrenOnly))
+        watcher->future().cancel();
+}
 
 void ThumbnailCache::setBox(QSize box)
 {
