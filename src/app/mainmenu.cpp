@@ -105,6 +105,8 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
                &MyDocument::fitIntervalToSoundtrack);
 
+    addArrangeCommands();
+
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,

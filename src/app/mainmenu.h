@@ -37,6 +37,11 @@ public:
     bool random() const override { return m_random->isChecked(); }
     // File › Open Recent, the same submenu in every window; filled each time it opens.
     QMenu *recentMenu() const { return m_recentMenu.get(); }
+    // Edit › Undo and Redo, which act on the current show; View › Slide Strip, which shows or
+    // hides the strip in every show's window (arrangemenu.cpp).
+    QAction *undoItem() const { return m_undo; }
+    QAction *redoItem() const { return m_redo; }
+    QAction *slideStripItem() const { return m_slideStrip; }
 
 private:
     QAction *addCommand(const QString &menu, const QString &title, const QKeySequence &shortcut,
@@ -49,6 +54,9 @@ private:
     // The check marks show the current show's switches, and follow them from then on.
     void followCurrentShow();
     void fillRecentMenu();
+    void addArrangeCommands();
+    // Undo and Redo say what they would do to the current show, and are there only when they can.
+    void followCurrentUndo();
 
     DocumentController &m_controller;
     QList<QPair<QString, QList<QAction *>>> m_menus; // in menu-bar order
@@ -57,6 +65,10 @@ private:
     QAction *m_random = nullptr;
     QList<QMetaObject::Connection> m_following; // to the current show
     std::unique_ptr<QMenu> m_recentMenu;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
+    QAction *m_slideStrip = nullptr;
+    QList<QMetaObject::Connection> m_followingUndo; // to the current show's undo stack
 };
 
 } // namespace lanternreel

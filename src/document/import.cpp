@@ -72,11 +72,12 @@ void MyDocument::finishImport()
 
 bool MyDocument::applyImport(const ImportResult &result)
 {
-    const Content before = content();
+    const SlideOrder before = m_show->slides().order();
+    const SlidePtr shownBefore = m_show->shownSlide();
     const SlidePtr shown = m_show->slides().applyImport(result);
-    // A failed or cancelled import may still have brought the slides before it stopped.
-    noteChanges(before);
     m_show->importDone(shown);
+    // A failed or cancelled import may still have brought the slides before it stopped.
+    recordSlides(tr("Import Images"), before, shownBefore);
     // The first step after an import should find its slide decoded, as any other does.
     if (shown)
         prefetchNeighbours();

@@ -7,6 +7,7 @@
 #include "document/model.h"
 #include "document/preferencekeys.h"
 #include "document/show.h"
+#include "document/showcommands.h"
 #include "document/sliderwindow.h"
 #include "platform/alerts.h"
 #include "platform/preferencestore.h"
@@ -41,6 +42,8 @@ MyDocument::MyDocument(const Services &services)
 
 MyDocument::~MyDocument()
 {
+    // The steps to undo refer to the show and the soundtrack, which go first.
+    undoStack()->clear();
     // The import's work stops; whoever waits for an import hears that it showed nothing.
     delete m_importJob.data();
     std::vector<std::function<void(bool)>> waiting { std::move(m_importDone) };
@@ -73,6 +76,7 @@ void MyDocument::loadWindow(DocumentWindow *window)
     connect(m_show.get(), &Show::shownSlideChanged, currentImage.data(), &FakeImageView::setImage);
     connect(m_show.get(), &Show::titleSlideChanged, window,
             [this](const SlidePtr &slide) { window2->setWindowTitle(correctWindowTitle(slide)); });
+    setUpArrangement(layout.slideStrip, layout.statusBar);
 }
 
 void MyDocument::windowControllerDidLoadNib()
@@ -105,13 +109,16 @@ ImageHandler *MyDocument::getImageHandler() const
     return &m_show->slides();
 }
 
+// The steps to undo belong to the slides and the soundtrack they were taken on.
 void MyDocument::setImageHandler(std::shared_ptr<ImageHandler> handler)
 {
+    undoStack()->clear();
     m_show->setSlides(std::move(handler));
 }
 
 void MyDocument::setSoundHandler(std::shared_ptr<SoundHandler> handler)
 {
+    undoStack()->clear();
     soundHandle = std::move(handler);
     watchSoundtrack();
 }
@@ -121,8 +128,10 @@ void MyDocument::setSoundHandler(std::shared_ptr<SoundHandler> handler)
 void MyDocument::watchSoundtrack()
 {
     disconnect(m_soundtrackOrder);
-    m_soundtrackOrder = connect(soundHandle->model(), &SoundtrackModel::soundsSwapped, this,
-                                [this] { setDocumentEdited(true); });
+    m_soundtrackOrder = connect(
+        soundHandle->model(), &SoundtrackModel::soundsSwapped, this, [this](int first, int second) {
+            undoStack()->push(new SwapSoundsCommand(soundHandle, first, second));
+        });
     // The drop is still under way: the reason comes once it is over.
     soundHandle->model()->setMayChange([this] {
         if (busyReason().isEmpty())
@@ -143,31 +152,17 @@ void MyDocument::loopPlayback()
     m_show->setLoop(!m_show->isLoop());
 }
 
-MyDocument::Content MyDocument::content() const
-{
-    Content now { m_show->slides().slides(), {} };
-    for (const auto &sound : soundHandle->returnSounds())
-        now.sounds.push_back(sound.get());
-    return now;
-}
-
-void MyDocument::noteChanges(const Content &before)
-{
-    const Content now = content();
-    if (now.slides != before.slides || now.sounds != before.sounds)
-        setDocumentEdited(true);
-}
-
 void MyDocument::removeAllImages()
 {
     if (refuseWhileBusy())
         return;
-    const Content before = content();
+    const SlideOrder before = m_show->slides().order();
+    const SlidePtr shown = m_show->shownSlide();
     if (isSlideshowInProgress())
         soundHandle->stopSound();
     // In full screen too: no slide that is gone may stay on the screen.
     m_show->removeAll();
-    noteChanges(before);
+    recordSlides(tr("Remove All Images"), before, shown);
 }
 
 void MyDocument::removeCurrentImage()
@@ -178,18 +173,23 @@ void MyDocument::removeCurrentImage()
     }
     if (refuseWhileBusy())
         return;
-    const Content before = content();
+    const SlideOrder before = m_show->slides().order();
+    const SlidePtr shown = m_show->shownSlide();
     m_show->removeCurrent();
-    noteChanges(before);
+    recordSlides(tr("Remove Current Image"), before, shown);
 }
 
 void MyDocument::addSong()
 {
     if (refuseWhileBusy())
         return;
-    const Content before = content();
+    const int32_t before = soundHandle->numSounds();
+    const SoundHandler::Position position = soundHandle->position();
     soundHandle->addSong();
-    noteChanges(before);
+    // The sounds before one that was refused stay, and are one step to undo.
+    if (soundHandle->numSounds() > before)
+        undoStack()->push(
+            new AddSoundsCommand(soundHandle, before, soundHandle->numSounds() - before, position));
 }
 
 QString MyDocument::correctWindowTitle(const SlidePtr &slide) const

@@ -18,6 +18,8 @@
 #include <memory>
 #include <vector>
 
+class QStatusBar;
+
 namespace lanternreel {
 
 class FullScreen;
@@ -31,12 +33,16 @@ class PreferenceStore;
 class PreferencesPanel;
 class RelinkJob;
 class Show;
+class ShowStatus;
 class SlidePrefetcher;
+class SlideStrip;
+class SlideStripModel;
 class Sound;
 class SoundHandler;
 class SoundPanel;
 struct FoundSound;
 struct ImportResult;
+struct SlideOrder;
 
 // One open show as a document: its file and edited state, its window, and the commands that
 // reach it from the menus, panels and keys. The show itself (position, timer, loop and random)
@@ -174,6 +180,20 @@ public:
     InfoPanel *getInfoPanel() const;
     SoundPanel *getSoundPanel() const;
 
+    // Arranging the show (arrange.cpp): the slide strip, the status bar, undo and redo. Rows
+    // count in the display order.
+    // The slide at `row` becomes current, as a step makes it.
+    void goToSlide(int row);
+    // Moves the slides at `rows` to stand before the slide at `before`.
+    void moveSlides(const QList<int> &rows, int before);
+    void removeSlides(const QList<int> &rows);
+    // Take back the last change to the slides or the soundtrack, or make it again.
+    void undo();
+    void redo();
+    void setSlideStripVisible(bool visible);
+    SlideStrip *slideStrip() const;
+    ShowStatus *showStatus() const;
+
     // Printing (printing.cpp). Prints the current slide at its own size, one pixel to one point,
     // at the page's 36-point (half-inch) top and left margins; a slide larger than the printable
     // area is scaled down to fit it. With `showPanels` the print panel comes first.
@@ -208,14 +228,12 @@ private:
     // After a load, and after each search for them: which sound files of the soundtrack cannot
     // be played, offering to locate them.
     void tellAboutMissingSounds();
-    // Marks the document edited when the slide list or the soundtrack changed since `before`.
-    struct Content
-    {
-        std::vector<SlidePtr> slides;
-        std::vector<const Sound *> sounds;
-    };
-    Content content() const;
-    void noteChanges(const Content &before);
+    void setUpArrangement(SlideStrip *strip, QStatusBar *bar);
+    // Makes the change to the slides since `before`, when the window showed `shownBefore`, a
+    // step to undo, if there was one.
+    void recordSlides(const QString &text, const SlideOrder &before, const SlidePtr &shownBefore);
+    // Beeps, and true, when the slides or the soundtrack may not change now.
+    bool refuseChange();
     // A drop in a soundtrack table reorders the soundtrack with no command of the document's.
     void watchSoundtrack();
     // Has the slides a step may bring next decoded for the views now showing.
@@ -246,6 +264,9 @@ private:
     std::function<void(bool shown)> m_importDone;
     std::deque<PendingImport> m_imports; // waiting their turn
     QPointer<Job> m_exportJob;
+    QPointer<SlideStrip> m_strip;
+    QPointer<SlideStripModel> m_stripModel;
+    QPointer<ShowStatus> m_status;
 };
 
 } // namespace lanternreel

@@ -1,4 +1,5 @@
 #include "document/show.h"
+#include "document/showcommands.h"
 #include "mydocument.h"
 #include "panels/infopanel.h"
 #include "panels/soundpanel.h"
@@ -7,6 +8,7 @@
 #include "soundtrack/soundtrackmodel.h"
 
 #include <QTableView>
+#include <algorithm>
 
 // The information and soundtrack panels. Each panel's buttons act on that panel; the menu's
 // Remove Sound acts on the soundtrack panel opened or worked in last.
@@ -57,9 +59,14 @@ void MyDocument::removeSongSelectedIn(SoundPanel *panel)
         return;
     if (refuseWhileBusy())
         return;
-    const Content before = content();
-    soundHandle->removeSong(panel->selectedRows());
-    noteChanges(before);
+    // The lowest row selected goes.
+    const QList<int> rows = panel->selectedRows();
+    if (rows.isEmpty())
+        return;
+    const int row = *std::min_element(rows.begin(), rows.end());
+    if (row < 0 || row >= soundHandle->numSounds())
+        return;
+    undoStack()->push(new RemoveSoundCommand(soundHandle, row));
 }
 
 InfoPanel *MyDocument::getInfoPanel() const

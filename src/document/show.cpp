@@ -3,6 +3,8 @@
 #include "platform/timers.h"
 #include "slides/imagehandler.h"
 
+#include <algorithm>
+
 namespace lanternreel {
 
 Show::Show(const Services &services, std::shared_ptr<ImageHandler> slides, int32_t seconds,
@@ -21,10 +23,19 @@ void Show::setSlides(std::shared_ptr<ImageHandler> slides)
     const bool loop = isLoop();
     const bool random = isRandom();
     m_slides = std::move(slides);
+    emit slideListChanged();
     if (isLoop() != loop)
         emit loopChanged(isLoop());
     if (isRandom() != random)
         emit randomChanged(isRandom());
+}
+
+void Show::setInterval(int32_t seconds)
+{
+    if (seconds == m_interval)
+        return;
+    m_interval = seconds;
+    emit intervalChanged(seconds);
 }
 
 bool Show::isLoop() const
@@ -141,14 +152,67 @@ bool Show::goToFirst()
 
 void Show::removeCurrent()
 {
-    moveTo(m_slides->removeCurrentImage());
+    const SlidePtr current = m_slides->removeCurrentImage();
+    emit slideListChanged();
+    moveTo(current);
 }
 
 void Show::removeAll()
 {
     stop();
     m_slides->removeAllImages();
+    emit slideListChanged();
     moveTo(nullptr);
+}
+
+bool Show::goTo(int32_t row)
+{
+    const std::vector<SlidePtr> &display = m_slides->slides();
+    if (row < 0 || static_cast<size_t>(row) >= display.size())
+        return false;
+    int32_t index = row;
+    if (isRandom()) {
+        const std::vector<SlidePtr> &random = m_slides->randomSlides();
+        const auto found
+            = std::find(random.begin(), random.end(), display[static_cast<size_t>(row)]);
+        if (found == random.end())
+            return false;
+        index = static_cast<int32_t>(found - random.begin());
+    }
+    m_slides->setIndex(index);
+    stepTo(m_slides->curImage());
+    return true;
+}
+
+bool Show::moveSlides(const std::vector<int32_t> &rows, int32_t before)
+{
+    if (!m_slides->moveSlides(rows, before))
+        return false;
+    emit slideListChanged();
+    // The same slide, at its new place.
+    emit currentSlideChanged(currentSlide());
+    return true;
+}
+
+void Show::removeSlides(const std::vector<int32_t> &rows)
+{
+    const SlidePtr current = m_slides->removeSlides(rows);
+    emit slideListChanged();
+    moveTo(current);
+}
+
+void Show::restoreOrder(const SlideOrder &order, const SlidePtr &shown)
+{
+    m_slides->restoreOrder(order);
+    if (m_slides->numImages() == 0)
+        stop();
+    emit slideListChanged();
+    emit currentSlideChanged(currentSlide());
+    const std::vector<SlidePtr> &display = m_slides->slides();
+    const bool there = shown && std::find(display.begin(), display.end(), shown) != display.end();
+    const SlidePtr inWindow = there ? shown : currentSlide();
+    showInWindow(inWindow);
+    emit titleSlideChanged(inWindow);
 }
 
 void Show::rewind()
@@ -169,6 +233,7 @@ void Show::reshow()
 
 void Show::importDone(const SlidePtr &first)
 {
+    emit slideListChanged();
     if (first) {
         showInWindow(first);
         emit titleSlideChanged(first);

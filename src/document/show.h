@@ -11,6 +11,7 @@ namespace lanternreel {
 
 class ImageHandler;
 class RepeatingTimer;
+struct SlideOrder;
 
 // A show as its views see it: the slide collection with its position, the timer that steps it,
 // and the loop and random switches. Whatever changes them goes through here, and here tells every
@@ -38,7 +39,7 @@ public:
 
     // Seconds between slides; a change applies from the next step on.
     int32_t interval() const { return m_interval; }
-    void setInterval(int32_t seconds) { m_interval = seconds; }
+    void setInterval(int32_t seconds);
 
     bool isRunning() const { return m_running; }
     bool isLoop() const;
@@ -67,6 +68,21 @@ public:
     // Every slide goes, and a running show stops.
     void removeAll();
 
+    // Arranging the show (arrangement in the show's window). Rows count in the display order.
+    // The slide at `row` becomes current as a step makes it current: every view and the title
+    // follow, and a running show's countdown starts over. False when there is no such slide.
+    bool goTo(int32_t row);
+    // Moves the slides at `rows` to stand before the slide at `before`; the current slide stays
+    // (see ImageHandler::moveSlides). False when nothing moved.
+    bool moveSlides(const std::vector<int32_t> &rows, int32_t before);
+    // The slides at `rows` go; the window shows the slide current afterwards and the title names
+    // it. A running show goes on.
+    void removeSlides(const std::vector<int32_t> &rows);
+    // Both orders and the position as they were at an earlier moment, and the window shows
+    // `shown`, the slide it showed then (an import shows the list's first slide without moving
+    // the position), and the title names it. A show left without slides stops.
+    void restoreOrder(const SlideOrder &order, const SlidePtr &shown);
+
     // The document window has come up: it shows the first slide, at position 0, untitled.
     void rewind();
     // The document window catches up with the position: it shows the current slide and the
@@ -87,6 +103,9 @@ signals:
     // The window's title is to name `slide`; nullptr leaves the document's name alone.
     void titleSlideChanged(const lanternreel::SlidePtr &slide);
     void runningChanged(bool running);
+    // The slide list changed: slides came, went or moved, and the position with them.
+    void slideListChanged();
+    void intervalChanged(int32_t seconds);
     void loopChanged(bool on);
     void randomChanged(bool on);
 

@@ -28,6 +28,17 @@ struct ImportResult
     bool failedInFolder = false; // that file was found by a folder scan
 };
 
+// Both orders of the slides and the position, as they stand at one moment: what an undone
+// change puts back.
+struct SlideOrder
+{
+    std::vector<SlidePtr> display;
+    std::vector<SlidePtr> random;
+    int32_t index = 0;
+    bool randomOn = false; // which order `index` counts in
+    bool operator==(const SlideOrder &) const = default;
+};
+
 // The slides of one show and the position of the slide being shown. Slides are kept in their
 // display order (`imagesToDisplay`) and, while random is on, a second time in a random order
 // (`randomOrder`); positions index the order in use. A nil result (nullptr) means "no slide".
@@ -66,6 +77,22 @@ public:
 
     // Appends one slide at the end of the display order.
     void appendSlide(SlidePtr slide);
+
+    // Arranging the slides (arrangement.cpp). Rows count in the display order; a row given
+    // twice, or outside the list, is passed over.
+    SlideOrder order() const;
+    // Puts back both orders and the position as order() gave them. Should random have been
+    // switched since, the slide that was current then is current again, and with random on it
+    // leads a new random order.
+    void restoreOrder(const SlideOrder &order);
+    // Moves the slides at `rows`, keeping their order, to stand together just before the slide
+    // at `before` (numImages() for the end). The current slide stays current; with random on the
+    // random order is made anew with it first. False, changing nothing, when no slide would move.
+    bool moveSlides(const std::vector<int32_t> &rows, int32_t before);
+    // Removes the slides at `rows` from both orders. The current slide stays current when it
+    // stays; when it goes, the next slide left in the order in use takes its place (the last
+    // one when none follows). Answers the slide current afterwards; nullptr when none is left.
+    SlidePtr removeSlides(const std::vector<int32_t> &rows);
 
     // The stored form written to a show file: one JPEG file per slide, in display order, with
     // the slides' names beside them.

@@ -90,34 +90,7 @@ void SoundHandler::removeSong(const QList<int> &selectedRows)
     if (selectedRows.isEmpty())
         return;
     const int row = *std::min_element(selectedRows.begin(), selectedRows.end());
-    if (row < 0 || row >= numSounds())
-        return;
-
-    bool interrupted = false;
-    if (soundsToPlay[static_cast<size_t>(row)]->isPlaying()) {
-        stopSound();
-        interrupted = true;
-    }
-
-    // The list keeps each length only as its string, which holds the whole seconds exactly, so
-    // the total can give back what this sound added.
-    totalLength
-        = std::max(0, totalLength - secondsOfTimeString(soundLengths[static_cast<size_t>(row)]));
-
-    m_model->aboutToRemove(row);
-    soundsToPlay.erase(soundsToPlay.begin() + row);
-    soundLengths.erase(soundLengths.begin() + row);
-    soundNames.erase(soundNames.begin() + row);
-    m_model->removed();
-
-    // The position keeps naming the same sound when one before it goes.
-    if (row < soundIndex)
-        --soundIndex;
-
-    if (interrupted && !soundsToPlay.empty() && soundIndex != numSounds())
-        playFrom(soundIndex);
-    // Removing the last sound must not leave the position past the end of the list.
-    soundIndex = std::clamp(soundIndex, 0, std::max(0, numSounds() - 1));
+    takeSounds(row, 1);
 }
 
 QVariant SoundHandler::objectValueForTableColumn(const QString &columnIdentifier, int32_t row) const
@@ -153,25 +126,8 @@ bool SoundHandler::acceptDrop(int32_t row, bool fromThisTable)
         return false;
 
     m_services.log->out(QStringLiteral("here"));
-    // A swap told as two moves, so that every table's selection stays on its sounds: the lower
-    // sound goes to the higher one's place, then the higher one, now just above it, to the
-    // lower one's. Neighbours need the first move only.
-    const int32_t low = std::min(draggedRow, row);
-    const int32_t high = std::max(draggedRow, row);
-    if (low != high) {
-        moveSound(low, high + 1);
-        if (high - 1 > low)
-            moveSound(high - 1, low);
-    }
-    // A playing position that kept its number would name another sound: stop would then miss
-    // the one that plays, and the soundtrack would go on after it.
-    if (soundIsPlaying) {
-        if (soundIndex == draggedRow)
-            soundIndex = row;
-        else if (soundIndex == row)
-            soundIndex = draggedRow;
-    }
-    m_model->swapped(low, high);
+    swapSounds(draggedRow, row);
+    m_model->swapped(std::min(draggedRow, row), std::max(draggedRow, row));
     return true;
 }
 

@@ -93,7 +93,34 @@ public:
     // soundtrack is silent. Sounds report no position of their own.
     int64_t playingFor() const { return soundIsPlaying ? m_soundStarted.elapsed() : 0; }
 
+    // Changes taken back and made again (soundarrangement.cpp).
+    // A sound out of the soundtrack, with what the lists held for it.
+    struct TakenSound
+    {
+        std::unique_ptr<Sound> sound;
+        QString length;
+        QString name;
+    };
+    // What a show file keeps of the soundtrack besides its lists.
+    struct Position
+    {
+        int32_t index = 0;
+        int32_t total = 0; // seconds
+    };
+    Position position() const { return { soundIndex, totalLength }; }
+    // Puts back the total, and the play position while nothing plays: a playing soundtrack's
+    // position keeps naming the sound that plays.
+    void restorePosition(Position position);
+    // Takes the `count` sounds from row `first` out, each as removeSong() removes one. They
+    // report nothing to anyone until put back.
+    std::vector<TakenSound> takeSounds(int32_t first, int32_t count);
+    // Puts sounds back in, in order, the first at `row`, adding their seconds to the total.
+    void insertSounds(int32_t row, std::vector<TakenSound> sounds);
+    // Swaps the sounds at two rows in all three lists, as a drop from one onto the other does.
+    void swapSounds(int32_t first, int32_t second);
+
 private:
+    TakenSound takeSound(int32_t row);
     // Has the end of `sound`'s playback reported here.
     void listenTo(Sound &sound);
     // Moves the sound at `from` to stand before the one at `before`, in all three lists.

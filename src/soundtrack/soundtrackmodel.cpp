@@ -125,7 +125,7 @@ bool SoundtrackModel::dropMimeData(const QMimeData *data, Qt::DropAction action,
 void SoundtrackModel::swapped(int first, int second)
 {
     if (first != second) {
-        emit soundsSwapped();
+        emit soundsSwapped(first, second);
         return;
     }
     emit dataChanged(index(first, 0), index(first, columnCount() - 1));

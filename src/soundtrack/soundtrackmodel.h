@@ -45,8 +45,9 @@ public:
     void setMayChange(std::function<bool()> mayChange) { m_mayChange = std::move(mayChange); }
 
 signals:
-    // A drop swapped two different sounds: the order, which the show file keeps, changed.
-    void soundsSwapped();
+    // A drop swapped the two different sounds at rows `first` and `second`: the order, which
+    // the show file keeps, changed.
+    void soundsSwapped(int first, int second);
     // A sound started playing, or the soundtrack fell silent.
     void playbackChanged();
 

@@ -56,7 +56,10 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
     emit closeRequested();
 }
 
-Document::Document() = default;
+Document::Document()
+{
+    connect(&m_undoStack, &QUndoStack::indexChanged, this, [this] { ++m_changes; });
+}
 
 Document::~Document()
 {
@@ -82,6 +85,8 @@ void Document::setDocumentEdited(bool edited)
     m_edited = edited;
     if (edited)
         ++m_changes;
+    else
+        m_undoStack.setClean();
 }
 
 Document::WriteWork Document::writeWork(const QString &)

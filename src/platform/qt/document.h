@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
 
@@ -58,13 +59,18 @@ public:
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &fileName);
 
-    // Whether the document holds changes its file does not have. The window title does not
-    // show it: the title is the document's own business.
-    bool isDocumentEdited() const { return m_edited; }
+    // Whether the document holds changes its file does not have: its undo stack stands away
+    // from where the file was last saved or opened, or a change that cannot be undone was marked.
+    // The window title does not show it: the title is the document's own business.
+    bool isDocumentEdited() const { return m_edited || !m_undoStack.isClean(); }
+    // True marks a change that cannot be undone; false says the file now has every change, and
+    // undoing or redoing from here edits the document again.
     void setDocumentEdited(bool edited);
-    // Counts every change marked since the document was made, so that a save can tell whether
-    // the document changed while it wrote.
+    // Counts every change since the document was made, marked, undone or redone, so that a save
+    // can tell whether the document changed while it wrote.
     quint64 changeCount() const { return m_changes; }
+    // The changes to undo and redo, each done already when pushed.
+    QUndoStack *undoStack() { return &m_undoStack; }
 
     // The file's content, streamed to and from the file off the GUI thread. Each work holds
     // what it needs and touches nothing of the document, which goes on meanwhile; `typeName`
@@ -120,6 +126,7 @@ private:
     bool m_edited = false;
     bool m_saving = false;
     quint64 m_changes = 0;
+    QUndoStack m_undoStack;
     QPointer<DocumentWindow> m_window;
 };
 
