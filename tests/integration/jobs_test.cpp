@@ -9,6 +9,7 @@
 #include "fakes.h"
 #include "jobwaits.h"
 #include "panels/progresspanel.h"
+#include "panels/soundpanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/job.h"
 #include "poolgate.h"
@@ -257,7 +258,7 @@ TEST_F(JobsTest, ChangesWaitForTheImportOrTheSaveOfTheirShow)
         { "remove a sound",
           [](MyDocument *d) {
               d->showSoundPanel();
-              d->getSoundTableView()->selectRow(0);
+              d->getSoundPanel()->tableView()->selectRow(0);
               d->removeSong();
           } },
     };

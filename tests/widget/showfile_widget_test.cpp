@@ -159,7 +159,7 @@ TEST_F(ShowDocumentTest, AnOpenedShowTakesLoopAndRandomFromTheMenuUnderAnyTitles
     menu.randomItem()->setText(QStringLiteral("Ordre &aléatoire"));
     MyDocument *source = showOfThree();
     panels.saveAsAnswer = path("flags.lrshow");
-    ASSERT_TRUE(controller.saveDocumentAs(source));
+    ASSERT_TRUE(saveAsNow(controller, source));
     ASSERT_TRUE(QFile::copy(path("flags.lrshow"), path("again.lrshow")));
 
     const std::pair<bool, bool> cases[]
@@ -173,7 +173,7 @@ TEST_F(ShowDocumentTest, AnOpenedShowTakesLoopAndRandomFromTheMenuUnderAnyTitles
         if (source->show()->isRandom() != random)
             menu.randomItem()->trigger();
 
-        auto *opened = qobject_cast<MyDocument *>(controller.openDocument(path("again.lrshow")));
+        auto *opened = openNow(controller, path("again.lrshow"));
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(opened->show()->isLoop(), loop);
         EXPECT_EQ(opened->show()->isRandom(), random);
