@@ -84,6 +84,8 @@ public:
     // Takes the slides of one import into the show, all at once; true when the show then has
     // a slide to show, which the window shows.
     bool applyImport(const ImportResult &result);
+    // The first slide of the running import, shown at once when the show has none.
+    void takeFirstOfImport(const SlidePtr &slide);
     // The loop and random switches of this show: each command turns its switch over.
     void randomizeSlides();
     void loopPlayback();
@@ -214,6 +216,8 @@ private:
     QPointer<ImportJob> m_importJob;
     std::function<void(bool shown)> m_importDone;
     std::deque<PendingImport> m_imports; // waiting their turn
+    // Slides of the running import the show has taken already (its first, into an empty show).
+    size_t m_importTaken = 0;
 };
 
 } // namespace lanternreel

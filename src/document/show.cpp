@@ -169,10 +169,18 @@ void Show::reshow()
 
 void Show::importDone(const SlidePtr &first)
 {
-    if (first) {
+    if (first || m_shownEarly) {
         showInWindow(first);
         emit titleSlideChanged(first);
     }
+    m_shownEarly = false;
+}
+
+void Show::importStarted(const SlidePtr &first)
+{
+    m_shownEarly = true;
+    showInWindow(first);
+    emit titleSlideChanged(first);
 }
 
 void Show::retitle()
