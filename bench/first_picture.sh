@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# Shows of many photos, with the real program on a private X server with a window manager:
+#   first60, first1000  launch with 60 / 1,000 photos until the first picture is on screen (its
+#                       name in the window title, which the program sets as it shows it);
+#   baseline            a launch without photos until its window is up, plus a plain decode of
+#                       the first photo at screen size (firstdecode): the time no program could beat;
+#   rss_import1000      resident memory once the 1,000 photos are imported and the program idle;
+#   rss_open1000        resident memory of a fresh launch once it has opened the show of those
+#                       1,000 saved by the program, and is idle.
+# The 1,000 are the 60 generated 12-megapixel photos repeated as links, as a year of photos
+# holds few distinct scenes as far as the decoder cares.
+#
+#   bench/first_picture.sh [--tools FOLDER] PROGRAM...
+#
+# Each PROGRAM (a Release build; a baseline build beside it makes the comparison) is measured in
+# turn in the same run; FOLDER is where makephotos and firstdecode were built (default:
+# build/release/bench). Screenshots go to $FIRST_PICTURE_SHOTS when it is set.
+set -euo pipefail
+
+if [ -z "${FIRST_PICTURE_INSIDE:-}" ]; then
+  exec env FIRST_PICTURE_INSIDE=1 xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$@"
+fi
+
+here=$(cd "$(dirname "$0")" && pwd)
+tools=$here/../build/release/bench
+if [ "${1:-}" = "--tools" ]; then
+  tools=$2
+  shift 2
+fi
+tools=$(realpath "$tools")
+[ $# -gt 0 ] || { echo "usage: $0 [--tools FOLDER] PROGRAM..." >&2; exit 2; }
+top=$(mktemp -d -p "${FIRST_PICTURE_TMP:-/var/tmp}")
+pid=
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; kill "$wm" 2>/dev/null || true; rm -rf "$top"' EXIT
+
+openbox >/dev/null 2>&1 &
+wm=$!
+for _ in $(seq 300); do
+  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
+  sleep 0.1
+done
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+# wait_window SECONDS PATTERN: polls as fast as xdotool answers; fails after SECONDS.
+wait_window() {
+  local deadline=$((SECONDS + $1))
+  until [ -n "$(window_named "$2")" ]; do
+    [ $SECONDS -lt $deadline ] || { echo "timed out waiting for $2" >&2; return 1; }
+  done
+}
+# Until the program has used no processor time for 2 s and shows no progress window.
+wait_idle() {
+  local last= now
+  while :; do
+    now=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    if [ "$now" = "$last" ] && [ -z "$(window_named '^Importing Images$|^Opening|^Saving')" ]; then
+      return
+    fi
+    last=$now
+    sleep 2
+  done
+}
+rss_mb() { awk '/^VmRSS:/ {printf "%.0f", $2 / 1024}' "/proc/$pid/status"; }
+shot() {
+  [ -n "${FIRST_PICTURE_SHOTS:-}" ] && import -window root "$FIRST_PICTURE_SHOTS/$1.png" 2>/dev/null
+  return 0
+}
+stop() {
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
+
+"$tools/makephotos" "$top/photos"
+mkdir "$top/photos1000"
+for i in $(seq 0 999); do
+  ln -s "$top/photos/photo$((i % 60)).jpg" "$top/photos1000/photo$i.jpg"
+done
+photos60=("$top"/photos/photo*.jpg)
+photos1000=("$top"/photos1000/photo*.jpg)
+# Read once, so that every launch finds them in the page cache, as after a first look.
+cat "${photos60[@]}" >/dev/null
+
+decode_ms=$("$tools/firstdecode" "$top/photos/photo0.jpg" 1280 800)
+
+# launch_until PATTERN ARGS...: starts the program, prints the ms until a window matches.
+launch_until() {
+  local pattern=$1 start
+  shift
+  start=$(now_ms)
+  "$program" "$@" >>"$work/program.log" 2>&1 &
+  pid=$!
+  wait_window 600 "$pattern"
+  echo $(($(now_ms) - start))
+}
+
+measure() {
+  program=$(realpath "$1")
+  work=$(mktemp -d -p "$top")
+  export XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
+  echo "$program"
+
+  start_ms=$(launch_until '^Untitled')
+  stop
+  echo "baseline        $((start_ms + ${decode_ms%.*})) ms (start $start_ms ms + decode $decode_ms ms)"
+
+  echo "first60         $(launch_until '^Untitled - photo0\.jpg$' "${photos60[@]}") ms"
+  shot "$2-first60"
+  stop
+
+  echo "first1000       $(launch_until '^Untitled - photo0\.jpg$' "${photos1000[@]}") ms"
+  shot "$2-first1000"
+  wait_idle
+  echo "rss_import1000  $(rss_mb) MB"
+  shot "$2-import1000"
+
+  show=$(window_named '^Untitled - photo0\.jpg$')
+  xdotool windowactivate --sync "$show" key ctrl+shift+s
+  wait_window 30 '^Save As$'
+  sleep 0.5
+  xdotool type --delay 5 "$work/show.lrshow"
+  xdotool key Return
+  wait_window 1200 '^show - photo0\.jpg$'
+  wait_idle
+  stop
+
+  echo "open1000        $(launch_until '^show - photo0\.jpg$' "$work/show.lrshow") ms"
+  wait_idle
+  echo "rss_open1000    $(rss_mb) MB"
+  shot "$2-open1000"
+  stop
+  rm -f "$work/show.lrshow"
+}
+
+number=0
+for program in "$@"; do
+  number=$((number + 1))
+  measure "$program" "$number"
+done
