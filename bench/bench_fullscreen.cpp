@@ -3,8 +3,8 @@
 // decode and scale of the same slide measured in the same run.
 #include "benchphotos.h"
 #include "document/mydocument.h"
-#include "platform/qt/documentcontroller.h"
 #include "panels/infopanel.h"
+#include "platform/qt/documentcontroller.h"
 #include "platform/qt/qtservices.h"
 #include "slides/imagehandler.h"
 

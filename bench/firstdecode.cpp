@@ -3,13 +3,12 @@
 //
 //   firstdecode FILE WIDTH HEIGHT     prints the milliseconds taken
 
-#include <turbojpeg.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <turbojpeg.h>
 #include <vector>
 
 int main(int argc, char **argv)

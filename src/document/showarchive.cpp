@@ -716,10 +716,9 @@ bool writeShow(QIODevice &device, const ShowSnapshot &show, const WorkControl &c
     names.reserve(show.slides.size());
     for (const SlidePtr &slide : show.slides)
         names.push_back(slide->name());
-    const bool done
-        = ShowWriter(device).write({ show.slides.size(), jpegAt, names, show.randomOrder,
-                                     show.soundPaths, show.soundLengths, show.soundNames,
-                                     show.soundIndex, show.totalLength });
+    const bool done = ShowWriter(device).write(
+        { show.slides.size(), jpegAt, names, show.randomOrder, show.soundPaths, show.soundLengths,
+          show.soundNames, show.soundIndex, show.totalLength });
     return done && !control.isCancelled();
 }
 

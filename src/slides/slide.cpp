@@ -21,8 +21,8 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     const auto info = probeImage(encoded);
     if (!info)
         return nullptr;
-    return std::make_shared<const Slide>(Private {}, name, std::make_shared<const SlideBytes>(encoded),
-                                         info->size);
+    return std::make_shared<const Slide>(Private {}, name,
+                                         std::make_shared<const SlideBytes>(encoded), info->size);
 }
 
 namespace {
@@ -98,8 +98,8 @@ SlidePtr Slide::fromImage(const QString &name, const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG", 100);
-    return std::make_shared<const Slide>(Private {}, name, std::make_shared<const SlideBytes>(bytes),
-                                         image.size());
+    return std::make_shared<const Slide>(Private {}, name,
+                                         std::make_shared<const SlideBytes>(bytes), image.size());
 }
 
 std::optional<StoredPicture> Slide::checkStoredJpeg(const QByteArray &jpeg, ImageFault *fault,

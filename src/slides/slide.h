@@ -54,9 +54,8 @@ public:
     // Checks a show file's stored JPEG by decoding it in full, as a loaded file is, and puts it in
     // the spill file. Nothing when the bytes are not a JPEG that decodes, or the spill file would
     // not take them; `fault` and `why` then say so as for load(). Safe on any thread.
-    static std::optional<StoredPicture> checkStoredJpeg(const QByteArray &jpeg,
-                                                        ImageFault *fault = nullptr,
-                                                        QString *why = nullptr);
+    static std::optional<StoredPicture>
+    checkStoredJpeg(const QByteArray &jpeg, ImageFault *fault = nullptr, QString *why = nullptr);
     // From a stored picture so checked. The slide's bytes are then its stored form: saving it
     // again writes them back unchanged instead of adding another generation of JPEG loss.
     static SlidePtr fromStoredPicture(const QString &name, const StoredPicture &picture);

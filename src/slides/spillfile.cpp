@@ -5,7 +5,6 @@
 #include <QHashFunctions>
 #include <QStandardPaths>
 #include <QStringList>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -188,9 +187,9 @@ QByteArray SpillFile::get(const Extent &extent) const
         QByteArray bytes(extent.length, Qt::Uninitialized);
         qint64 read = 0;
         while (read < extent.length) {
-            const ssize_t n = ::pread(m_fd, bytes.data() + read,
-                                      static_cast<size_t>(extent.length - read),
-                                      extent.offset + read);
+            const ssize_t n
+                = ::pread(m_fd, bytes.data() + read, static_cast<size_t>(extent.length - read),
+                          extent.offset + read);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)

@@ -600,8 +600,8 @@ TEST_F(ShowDocumentTest, PicturesOutliveTheFilesTheyCameFrom)
           [&] {
               ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("moved")));
               for (const char *name : names)
-                  ASSERT_TRUE(QFile::rename(path(name), dir.filePath(QStringLiteral("moved/")
-                                                                     + QLatin1String(name))));
+                  ASSERT_TRUE(QFile::rename(
+                      path(name), dir.filePath(QStringLiteral("moved/") + QLatin1String(name))));
           } },
         { "originals rewritten", false,
           [&] {
