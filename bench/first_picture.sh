@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Shows of many photos, with the real program on a private X server with a window manager:
-#   first60, first1000  launch with 60 / 1,000 photos until the first picture is on screen (its
-#                       name in the window title, which the program sets as it shows it);
+#   first60, first1000  launch with 60 / 1,000 photos until the first picture's pixels are on
+#                       screen (firstpixels, inside the window), and until its name
+#                       is in the window title;
 #   baseline            a launch without photos until its window is up, plus a plain decode of
 #                       the first photo at screen size (firstdecode): the time no program could beat;
 #   rss_import1000      resident memory once the 1,000 photos are imported and the program idle;
-#   rss_open1000        resident memory of a fresh launch once it has opened the show of those
-#                       1,000 saved by the program, and is idle.
+#   rss_open1000        resident memory of a fresh launch once it has opened a show of those
+#                       1,000 (made by makeshow) and is idle.
 # The 1,000 are the 60 generated 12-megapixel photos repeated as links, as a year of photos
 # holds few distinct scenes as far as the decoder cares.
 #
 #   bench/first_picture.sh [--tools FOLDER] PROGRAM...
 #
 # Each PROGRAM (a Release build; a baseline build beside it makes the comparison) is measured in
-# turn in the same run; FOLDER is where makephotos and firstdecode were built (default:
+# turn in the same run; FOLDER is where makephotos, makeshow, firstdecode and firstpixels were
+# built (default:
 # build/release/bench). Screenshots go to $FIRST_PICTURE_SHOTS when it is set.
 set -euo pipefail
 
@@ -83,16 +85,27 @@ photos1000=("$top"/photos1000/photo*.jpg)
 cat "${photos60[@]}" >/dev/null
 
 decode_ms=$("$tools/firstdecode" "$top/photos/photo0.jpg" 1280 800)
+"$tools/makeshow" "$top/show1000.lrshow" 1000 "${photos60[@]}"
 
-# launch_until PATTERN ARGS...: starts the program, prints the ms until a window matches.
+# launch_until PATTERN ARGS...: starts the program; `took` is then the ms until a window matches,
+# and `pixels` the ms until a picture's pixels are at 300,200 on the screen (inside the window
+# where openbox puts it, clear of the progress window).
 launch_until() {
   local pattern=$1 start
   shift
+  "$tools/firstpixels" 300 200 600000 >"$work/pixels" &
+  local watcher=$!
   start=$(now_ms)
   "$program" "$@" >>"$work/program.log" 2>&1 &
   pid=$!
   wait_window 600 "$pattern"
-  echo $(($(now_ms) - start))
+  took=$(($(now_ms) - start))
+  if [ $# -gt 0 ]; then
+    wait "$watcher" || true
+    pixels=$(cat "$work/pixels")
+  else
+    kill "$watcher" 2>/dev/null || true
+  fi
 }
 
 measure() {
@@ -102,36 +115,30 @@ measure() {
   mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
   echo "$program"
 
-  start_ms=$(launch_until '^Untitled')
+  launch_until '^Untitled'
   stop
-  echo "baseline        $((start_ms + ${decode_ms%.*})) ms (start $start_ms ms + decode $decode_ms ms)"
+  echo "baseline        $((took + ${decode_ms%.*})) ms (start $took ms + decode $decode_ms ms)"
 
-  echo "first60         $(launch_until '^Untitled - photo0\.jpg$' "${photos60[@]}") ms"
+  launch_until '^Untitled - photo0\.jpg$' "${photos60[@]}"
+  echo "first60         $pixels ms (title $took ms)"
   shot "$2-first60"
   stop
 
-  echo "first1000       $(launch_until '^Untitled - photo0\.jpg$' "${photos1000[@]}") ms"
+  launch_until '^Untitled - photo0\.jpg$' "${photos1000[@]}"
+  echo "first1000       $pixels ms (title $took ms)"
   shot "$2-first1000"
   wait_idle
   echo "rss_import1000  $(rss_mb) MB"
   shot "$2-import1000"
 
-  show=$(window_named '^Untitled - photo0\.jpg$')
-  xdotool windowactivate --sync "$show" key ctrl+shift+s
-  wait_window 30 '^Save As$'
-  sleep 0.5
-  xdotool type --delay 5 "$work/show.lrshow"
-  xdotool key Return
-  wait_window 1200 '^show - photo0\.jpg$'
-  wait_idle
   stop
 
-  echo "open1000        $(launch_until '^show - photo0\.jpg$' "$work/show.lrshow") ms"
+  launch_until '^show1000' "$top/show1000.lrshow"
+  echo "open1000        $pixels ms (title $took ms)"
   wait_idle
   echo "rss_open1000    $(rss_mb) MB"
   shot "$2-open1000"
   stop
-  rm -f "$work/show.lrshow"
 }
 
 number=0
