@@ -72,6 +72,8 @@ stop() {
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   pid=
+  # Until its window has left the screen, where the next launch's pixels are watched.
+  sleep 1
 }
 
 "$tools/makephotos" "$top/photos"
