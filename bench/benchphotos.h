@@ -56,6 +56,11 @@ public:
 
     void beep() override { }
     void alert(const QString &message, const QString &) override;
+    bool alertOffering(const QString &message, const QString &informative, const QString &) override
+    {
+        alert(message, informative);
+        return false;
+    }
     void log(const QString &) override { }
     void out(const QString &) override { }
 

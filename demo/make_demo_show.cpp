@@ -61,6 +61,11 @@ public:
         std::fprintf(stderr, "%s: %s\n", qPrintable(message), qPrintable(information));
         m_alerted = true;
     }
+    bool alertOffering(const QString &message, const QString &information, const QString &) override
+    {
+        alert(message, information);
+        return false;
+    }
     void log(const QString &) override { }
     void out(const QString &) override { }
     std::unique_ptr<Sound> makeSound(const QString &path) override
@@ -73,6 +78,7 @@ public:
     {
         return QStringList { m_soundPath };
     }
+    std::optional<QString> chooseFolder(const QString &) override { return std::nullopt; }
 
 private:
     // Never played here: the show keeps only its path.

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/dragwatcher.h"
+#include "app/exportcommandline.h"
 #include "app/instancedoor.h"
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
@@ -34,6 +35,13 @@ int main(int argc, char *argv[])
         QCoreApplication info(argc, argv);
         parser.process(info); // prints and exits
         return 0;
+    }
+
+    // An export needs no display either, and never goes to a running instance.
+    if (CommandLine::asksForExport(rawArguments)) {
+        QCoreApplication exporting(argc, argv);
+        parser.process(exporting); // a mistaken option prints why and exits with 1
+        return ExportCommandLine::run(parser);
     }
 
     QApplication app(argc, argv);

@@ -42,6 +42,9 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
             [this] { m_controller.saveDocumentAs(m_controller.currentDocument()); });
     m_documentActions.append(saveAs);
     addSeparator(tr("&File"));
+    addCommand(tr("&File"), tr("Export &Video…"), QKeySequence(), &MyDocument::exportVideo);
+    addCommand(tr("&File"), tr("Export Sli&des…"), QKeySequence(), &MyDocument::exportSlides);
+    addSeparator(tr("&File"));
     addCommand(tr("&File"), tr("Page Set&up…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                &MyDocument::runPageLayout);
     addCommand(tr("&File"), tr("&Print…"), QKeySequence(Qt::CTRL | Qt::Key_P),
@@ -98,6 +101,9 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::addSong);
     addCommand(tr("&Slideshow"), tr("Remove Sound"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace), &MyDocument::removeSong);
+    addCommand(tr("&Slideshow"), tr("Fit Interval to Soundtrack"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F),
+               &MyDocument::fitIntervalToSoundtrack);
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);

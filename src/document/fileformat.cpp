@@ -79,11 +79,14 @@ void MyDocument::tellAboutMissingSounds()
     for (const Sound *sound : missing)
         paths.append(sound->path());
     m_services.alerts->beep();
-    m_services.alerts->alert(
+    const bool locate = m_services.alerts->alertOffering(
         QStringLiteral("Missing Sound Files"),
         QStringLiteral("The soundtrack will skip these sound files, which are missing or cannot "
                        "be played:\n%1")
-            .arg(paths.join(QLatin1Char('\n'))));
+            .arg(paths.join(QLatin1Char('\n'))),
+        tr("Locate…"));
+    if (locate)
+        locateMissingSounds();
 }
 
 void MyDocument::fileNameDidChange()

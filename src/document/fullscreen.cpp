@@ -2,6 +2,9 @@
 
 #include "display/fakeimageview.h"
 #include "document/mydocument.h"
+#include "document/preferencekeys.h"
+#include "document/presenter.h"
+#include "document/screenchoice.h"
 #include "document/show.h"
 #include "document/sliderwindow.h"
 #include "platform/display.h"
@@ -29,6 +32,8 @@ FullScreen::~FullScreen()
     // Its document is on its way out: the window's closing has no show left to stop.
     if (m_window)
         m_window->setCurrentDocument(nullptr);
+    if (m_presenter && m_presenter->window())
+        m_presenter->window()->setCurrentDocument(nullptr);
     leave();
 }
 
@@ -43,8 +48,17 @@ void FullScreen::enter(MyDocument *document, const QColor &color, const QMainWin
     if (!display.captureMainDisplay())
         m_services.log->log(QStringLiteral("Couldn't capture the main display!"));
 
+    // The person presenting looks at the show's own window: with a second screen the show
+    // covers the other one, unless the user chose its screen.
+    const QString preferred
+        = m_services.preferences ? readPresentationScreen(*m_services.preferences) : QString();
+    const QPoint centre
+        = menus ? menus->frameGeometry().center() : display.mainScreenFrame().center();
+    const ScreenChoice screens = chooseScreens(display.screens(), preferred, centre);
+    const QRect frame = screens.show.isEmpty() ? display.mainScreenFrame() : screens.show;
+
     // The window deletes itself when it closes.
-    auto *window = new SliderWindow(display.mainScreenFrame());
+    auto *window = new SliderWindow(frame);
     m_window = window;
     window->setCurrentDocument(document);
     // The menu bar stays behind in the document window; its commands come along by their keys.
@@ -57,6 +71,12 @@ void FullScreen::enter(MyDocument *document, const QColor &color, const QMainWin
     m_view = layout.fullImageView;
     window->setContentView(panel.release());
     m_active = true;
+    if (screens.presenter && document) {
+        m_presenter
+            = std::make_unique<Presenter>(*document, m_show, *screens.presenter, menus, nullptr);
+        m_presenter->show();
+    }
+    // Last, so that the keyboard starts where it always has: either window takes the same keys.
     window->makeKeyAndOrderFront();
     m_view->setBackgroundColor(color);
     m_view->setImage(m_show.currentSlide());
@@ -75,9 +95,18 @@ FakeImageView *FullScreen::view() const
     return m_view;
 }
 
+Presenter *FullScreen::presenter() const
+{
+    return m_presenter.get();
+}
+
 bool FullScreen::isShownIn(const QWindow *window) const
 {
-    return m_active && m_window && window && m_window->windowHandle() == window;
+    if (!m_active || !window)
+        return false;
+    const SliderWindow *presenting = m_presenter ? m_presenter->window() : nullptr;
+    return (m_window && m_window->windowHandle() == window)
+        || (presenting && presenting->windowHandle() == window);
 }
 
 void FullScreen::leave()
@@ -91,6 +120,8 @@ void FullScreen::leave()
 
 void FullScreen::restore()
 {
+    // The presenter's window goes with the show's: it has nothing to follow without it.
+    m_presenter.reset();
     disconnect(m_following);
     m_services.display->showCursor();
     m_active = false;

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QObject>
 #include <QPointer>
+#include <memory>
 
 class QMainWindow;
 class QWindow;
@@ -13,6 +14,7 @@ namespace lanternreel {
 
 class FakeImageView;
 class MyDocument;
+class Presenter;
 class Show;
 class SliderWindow;
 
@@ -28,7 +30,7 @@ public:
     ~FullScreen() override;
 
     bool isActive() const { return m_active; }
-    // Covers the main screen in `color`, showing the current slide, with the keys going to
+    // Covers the show's screen in `color`, showing the current slide, with the keys going to
     // `document` and the shortcuts of `menus`'s menu bar working as there.
     void enter(MyDocument *document, const QColor &color, const QMainWindow *menus);
     // Closes the window, whose closing stops the show and its soundtrack, and gives the cursor
@@ -37,6 +39,8 @@ public:
     // The window and view of the current or last period; null once that window has gone.
     SliderWindow *window() const;
     FakeImageView *view() const;
+    // The presenter window's owner while a second screen shows it; null otherwise.
+    Presenter *presenter() const;
     bool isShownIn(const QWindow *window) const;
 
 private:
@@ -51,6 +55,7 @@ private:
     QPointer<SliderWindow> m_window;
     QPointer<FakeImageView> m_view;
     QMetaObject::Connection m_following;
+    std::unique_ptr<Presenter> m_presenter;
 };
 
 } // namespace lanternreel

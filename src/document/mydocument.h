@@ -29,11 +29,13 @@ class Model;
 class Panel;
 class PreferenceStore;
 class PreferencesPanel;
+class RelinkJob;
 class Show;
 class SlidePrefetcher;
 class Sound;
 class SoundHandler;
 class SoundPanel;
+struct FoundSound;
 struct ImportResult;
 
 // One open show as a document: its file and edited state, its window, and the commands that
@@ -108,6 +110,23 @@ public:
     // Stops a running show, or starts one.
     void spaceDown();
 
+    // Sets this show's interval so that one pass of the slides lasts as long as the soundtrack,
+    // then opens the information panel; tells why it cannot with no slides or no soundtrack
+    // (fitinterval.cpp).
+    void fitIntervalToSoundtrack();
+    // This show's seconds between slides (greater than 0; anything else is ignored). The stored
+    // preference stays as it is.
+    void setShowInterval(int32_t seconds);
+
+    // Sounds found again (relinksounds.cpp). Asks for a folder and looks in it, and beneath it,
+    // off the GUI thread, for a file named as each sound that cannot play; those found take
+    // their places, and those still missing are named again.
+    void locateMissingSounds();
+    bool isLocatingSounds() const;
+    // Links each sound that cannot play and is named in `found` to its file found again, with
+    // the length read there; marks the document edited when any was. Answers how many were.
+    int relinkSounds(const std::vector<FoundSound> &found);
+
     // Full screen (playback.cpp). Enters full screen, or leaves it when already there.
     void runFullScreen();
     // Leaves full screen; the document window is left as it was.
@@ -131,6 +150,15 @@ public:
     FakeImageView *fullScreenImageView() const;
     // Waits for the slides being decoded ahead of the show.
     void waitForPrefetch();
+
+    // Exports (exportcommands.cpp), run off the GUI thread with progress and Cancel, one at a
+    // time for each show; closing the show stops its export. The video shows the slides in the
+    // order in use, each for the show's interval on the full-screen colour, over the
+    // soundtrack; the slides go into a folder in display order. Each asks first what and where.
+    void exportVideo();
+    void exportSlides();
+    // The export running now; nullptr when none does.
+    Job *exportJob() const;
 
     // Preferences (preferences.cpp). The panel shows this document's values; saving stores them
     // for documents made from then on and applies them to this document only. Each panel's own
@@ -165,6 +193,7 @@ protected:
     void fileNameDidChange() override;
 
 private:
+    friend class ExportCommands;
     struct PendingImport
     {
         QStringList paths;
@@ -178,7 +207,8 @@ private:
     bool refuseWhileBusy();
     // Beeps and shows the "Slideshow Is Empty" alert when there is no slide; true then.
     bool refuseEmptyShow();
-    // Once, after a load: which sound files of the soundtrack cannot be played.
+    // After a load, and after each search for them: which sound files of the soundtrack cannot
+    // be played, offering to locate them.
     void tellAboutMissingSounds();
     // Marks the document edited when the slide list or the soundtrack changed since `before`.
     struct Content
@@ -214,10 +244,12 @@ private:
     QPointer<SoundPanel> soundPanel;
     std::unique_ptr<QPrinter> m_printInfo; // made on first use: it asks the print system
     QPointer<ImportJob> m_importJob;
+    QPointer<RelinkJob> m_relinkJob;
     std::function<void(bool shown)> m_importDone;
     std::deque<PendingImport> m_imports; // waiting their turn
     // Slides of the running import the show has taken already (its first, into an empty show).
     size_t m_importTaken = 0;
+    QPointer<Job> m_exportJob;
 };
 
 } // namespace lanternreel

@@ -41,4 +41,15 @@ void storeFullscreenColor(PreferenceStore &store, const QColor &color)
     store.setValue(ColorKey, color.name(QColor::HexArgb));
 }
 
+// Nothing registered: a store that holds nothing reads as no choice.
+QString readPresentationScreen(const PreferenceStore &store)
+{
+    return store.value(PresentationScreenKey).toString();
+}
+
+void storePresentationScreen(PreferenceStore &store, const QString &screenName)
+{
+    store.setValue(PresentationScreenKey, screenName);
+}
+
 } // namespace lanternreel

@@ -4,6 +4,7 @@
 #include "mydocument.h"
 #include "panels/preferencespanel.h"
 #include "platform/alerts.h"
+#include "platform/display.h"
 #include "platform/textnumber.h"
 
 #include <QLineEdit>
@@ -14,6 +15,9 @@ void MyDocument::showPreferencesPanel()
 {
     // A new panel at every opening; an earlier one stays open until it is closed itself.
     auto *panel = new PreferencesPanel(fullscreenColor, m_show->interval(), window());
+    // The screen is the desktop's business, not the show's: the store's choice, whichever
+    // window saved it.
+    panel->setScreens(m_services.display->screens(), readPresentationScreen(*defaults));
     preferencesPanel = panel;
     // Each panel's buttons act on that panel: Save stores what the user sees there.
     const QPointer<PreferencesPanel> own = panel;
@@ -40,6 +44,7 @@ void MyDocument::savePreferences(PreferencesPanel &panel)
     // The colour is taken and stored whatever becomes of the interval.
     fullscreenColor = panel.bgColor()->color();
     storeFullscreenColor(*defaults, fullscreenColor);
+    storePresentationScreen(*defaults, panel.chosenScreen());
 
     const int32_t seconds = intValue(panel.timerInterval()->text());
     if (seconds > 0) {

@@ -1,6 +1,7 @@
 #include "videoexport.h"
 
 #include "mp4writer.h"
+#include "slides/slide.h"
 #include "soundtrackreader.h"
 
 #include <QDir>
@@ -139,8 +140,10 @@ QSize fittedSize(QSize picture, QSize frame)
     return picture.scaled(frame, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
-VideoExportResult writeVideo(const VideoExportSettings &settings, const std::atomic_bool &cancelled,
-                             const std::function<void(int64_t, int64_t)> &progress)
+namespace {
+
+VideoExportResult write(const VideoExportSettings &settings, const std::function<bool()> &cancelled,
+                        const std::function<void(int64_t, int64_t)> &progress)
 {
     VideoExportResult result;
     const auto failed = [&result](const QString &message) {
@@ -217,7 +220,7 @@ VideoExportResult writeVideo(const VideoExportSettings &settings, const std::ato
         int shown = -1;
         int64_t frame = 0;
         for (;; ++frame) {
-            if (cancelled.load()) {
+            if (cancelled()) {
                 result.outcome = VideoExportResult::Outcome::Cancelled;
                 return result;
             }
@@ -261,6 +264,34 @@ VideoExportResult writeVideo(const VideoExportSettings &settings, const std::ato
     } catch (const std::exception &error) {
         return failed(QString::fromLocal8Bit(error.what()));
     }
+}
+
+} // namespace
+
+VideoExportResult writeVideo(const VideoExportSettings &settings, const std::atomic_bool &cancelled,
+                             const std::function<void(int64_t, int64_t)> &progress)
+{
+    return write(
+        settings, [&cancelled] { return cancelled.load(); }, progress);
+}
+
+VideoExportResult writeVideo(const VideoExportSettings &settings, const WorkControl &control)
+{
+    return write(
+        settings, [&control] { return control.isCancelled(); },
+        [&control](int64_t done, int64_t total) { control.progress(int(done), int(total)); });
+}
+
+QImage slidePicture(const Slide &slide, QSize fitInside)
+{
+    const QSize size = fittedSize(slide.size(), fitInside);
+    const bool wasKept = slide.hasPixels(size);
+    QImage picture = slide.pixels(size);
+    // The export passes every slide once: pixels it decoded would otherwise stay with each slide
+    // for as long as the show is open, a frame's worth for every slide of the show.
+    if (!wasKept)
+        slide.dropPixels();
+    return picture;
 }
 
 VideoExport::VideoExport(VideoExportSettings settings, QObject *parent)

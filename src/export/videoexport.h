@@ -1,5 +1,7 @@
 #pragma once
 
+#include "slides/workcontrol.h"
+
 #include <QColor>
 #include <QImage>
 #include <QObject>
@@ -14,6 +16,8 @@
 class QThread;
 
 namespace lanternreel {
+
+class Slide;
 
 // What a show video is made of. The slides come through `picture`, so that the export does not
 // care where a slide keeps its bytes.
@@ -68,6 +72,14 @@ inline constexpr int VideoFramesPerSecond = 2;
 // while the soundtrack decides the end); `cancelled` is polled between frames.
 VideoExportResult writeVideo(const VideoExportSettings &settings, const std::atomic_bool &cancelled,
                              const std::function<void(int64_t done, int64_t total)> &progress);
+
+// The same, for work run as a job: `control` is told the frames done and expected, and stops the
+// export between frames once it is cancelled.
+VideoExportResult writeVideo(const VideoExportSettings &settings, const WorkControl &control);
+
+// What `picture` should return for `slide`, decoded through the slide; keeps nothing in the
+// slide that it did not hold before.
+QImage slidePicture(const Slide &slide, QSize fitInside);
 
 // Runs writeVideo on a thread of its own and reports back through signals emitted on the thread
 // this object lives in (the GUI thread), never on the export's.

@@ -3,6 +3,9 @@
 #include "soundtrack/soundhandler.h"
 #include "ui_slideshowInfoPanel.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace lanternreel {
 
 namespace {
@@ -18,6 +21,15 @@ QString projectedDurationText(int32_t slides, int32_t seconds)
     return QString::number(total) + QStringLiteral(" seconds");
 }
 
+QString passAndSoundtrackText(int32_t slides, int32_t seconds, int32_t soundtrackSeconds)
+{
+    const int64_t pass
+        = std::min<int64_t>(int64_t { slides } * seconds, std::numeric_limits<int32_t>::max());
+    return InfoPanel::tr("%1 of slides, %2 of soundtrack")
+        .arg(SoundHandler::getTimeString(static_cast<int32_t>(pass)),
+             SoundHandler::getTimeString(soundtrackSeconds));
+}
+
 } // namespace
 
 InfoPanel::InfoPanel(int32_t slides, int32_t seconds, int32_t soundtrackSeconds, QWidget *parent)
@@ -29,6 +41,7 @@ InfoPanel::InfoPanel(int32_t slides, int32_t seconds, int32_t soundtrackSeconds,
     m_layout->durationOfSlides->setText(QString::number(seconds) + QStringLiteral(" seconds"));
     m_layout->projectedDuration->setText(projectedDurationText(slides, seconds));
     m_layout->projectedSoundtrackDuration->setText(SoundHandler::getTimeString(soundtrackSeconds));
+    m_layout->passAndSoundtrack->setText(passAndSoundtrackText(slides, seconds, soundtrackSeconds));
 }
 
 InfoPanel::~InfoPanel() = default;
@@ -51,6 +64,11 @@ const QLabel *InfoPanel::projectedDuration() const
 const QLabel *InfoPanel::projectedSoundtrackDuration() const
 {
     return m_layout->projectedSoundtrackDuration;
+}
+
+const QLabel *InfoPanel::passAndSoundtrack() const
+{
+    return m_layout->passAndSoundtrack;
 }
 
 } // namespace lanternreel

@@ -29,6 +29,9 @@ public:
     const QLabel *durationOfSlides() const;
     const QLabel *projectedDuration() const;
     const QLabel *projectedSoundtrackDuration() const;
+    // One pass and the soundtrack in the same minutes-and-seconds form, side by side, so that
+    // the two can be compared to the second: "4:00 of slides, 4:02 of soundtrack".
+    const QLabel *passAndSoundtrack() const;
 
 private:
     std::unique_ptr<Ui::slideshowInfoPanel> m_layout;

@@ -27,4 +27,35 @@ ColorWell *PreferencesPanel::bgColor() const
     return m_layout->bgColor;
 }
 
+void PreferencesPanel::setScreens(const std::vector<DisplayScreen> &screens, const QString &chosen)
+{
+    QComboBox *box = m_layout->presentationScreen;
+    box->clear();
+    box->addItem(tr("The screen without the show's window"), QString());
+    for (const DisplayScreen &screen : screens) {
+        box->addItem(
+            tr("%1 (%2×%3)").arg(screen.name).arg(screen.frame.width()).arg(screen.frame.height()),
+            screen.name);
+    }
+    if (chosen.isEmpty())
+        return;
+    int at = box->findData(chosen);
+    // A screen chosen before and not plugged in now stays chosen for when it is back.
+    if (at < 0) {
+        box->addItem(tr("%1 (not connected)").arg(chosen), chosen);
+        at = box->count() - 1;
+    }
+    box->setCurrentIndex(at);
+}
+
+QComboBox *PreferencesPanel::presentationScreen() const
+{
+    return m_layout->presentationScreen;
+}
+
+QString PreferencesPanel::chosenScreen() const
+{
+    return m_layout->presentationScreen->currentData().toString();
+}
+
 } // namespace lanternreel

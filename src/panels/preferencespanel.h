@@ -2,11 +2,14 @@
 
 #include "display/colorwell.h"
 #include "panels/panel.h"
+#include "platform/display.h"
 
 #include <QColor>
+#include <QComboBox>
 #include <QLineEdit>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class preferences;
@@ -28,6 +31,12 @@ public:
     // The fields, as the user has left them.
     QLineEdit *timerInterval() const;
     ColorWell *bgColor() const;
+    // The screens to choose from for a full-screen show, and the one chosen so far by name
+    // (empty: the one the show's window is not on).
+    void setScreens(const std::vector<DisplayScreen> &screens, const QString &chosen);
+    QComboBox *presentationScreen() const;
+    // The name of the screen chosen; empty for the automatic choice.
+    QString chosenScreen() const;
 
 signals:
     void saveClicked();

@@ -5,7 +5,8 @@
 namespace lanternreel {
 
 // The user-facing failure channel: a short system sound, and a modal alert with a message text,
-// an informative text and the single button "OK".
+// an informative text and the single button "OK" (or, where the user can put things right, a
+// second button beside it).
 class Alerts
 {
 public:
@@ -13,6 +14,11 @@ public:
     virtual void beep() = 0;
     // Returns when the user has pressed "OK".
     virtual void alert(const QString &messageText, const QString &informativeText) = 0;
+    // The same alert with a second button titled `otherButton` beside "OK"; true when the user
+    // pressed that one, false for "OK" (or the alert closed otherwise).
+    virtual bool alertOffering(const QString &messageText, const QString &informativeText,
+                               const QString &otherButton)
+        = 0;
 };
 
 } // namespace lanternreel

@@ -17,6 +17,8 @@ public:
     virtual std::optional<QStringList> chooseImages(const QStringList &extensions) = 0;
     // Files only, several at once, filtered to `extensions`.
     virtual std::optional<QStringList> chooseSounds(const QStringList &extensions) = 0;
+    // One folder, titled `title`.
+    virtual std::optional<QString> chooseFolder(const QString &title) = 0;
 };
 
 } // namespace lanternreel

@@ -211,10 +211,13 @@ void SoundHandler::playFrom(int32_t index)
         soundIndex = i;
         // Set before play(): a sound that ends at once must find the soundtrack playing.
         soundIsPlaying = true;
+        m_soundStarted.start();
         sound.play();
+        m_model->playingChanged();
         return;
     }
     soundIsPlaying = false;
+    m_model->playingChanged();
 }
 
 void SoundHandler::stopSound()
@@ -226,6 +229,7 @@ void SoundHandler::stopSound()
         return;
     current.stop();
     soundIsPlaying = false;
+    m_model->playingChanged();
 }
 
 void SoundHandler::soundDidFinishPlaying(bool finishedPlaying)
@@ -234,6 +238,7 @@ void SoundHandler::soundDidFinishPlaying(bool finishedPlaying)
         return;
     if (soundsToPlay.empty() || soundIndex >= numSounds() - 1) {
         soundIsPlaying = false;
+        m_model->playingChanged();
         return;
     }
     playFrom(soundIndex + 1);
@@ -277,6 +282,25 @@ std::vector<const Sound *> SoundHandler::unplayableSounds() const
             unplayable.push_back(sound.get());
     }
     return unplayable;
+}
+
+bool SoundHandler::relinkSound(int32_t row, std::unique_ptr<Sound> sound, int32_t seconds)
+{
+    if (!sound || row < 0 || row >= numSounds())
+        return false;
+    auto &old = soundsToPlay[static_cast<size_t>(row)];
+    // Only a sound that is silent can be swapped without the soundtrack losing its place.
+    if (old->isPlaying())
+        return false;
+    QString &length = soundLengths[static_cast<size_t>(row)];
+    totalLength = clampToInt32(int64_t { totalLength } - secondsOfTimeString(length) + seconds);
+    totalLength = std::max(0, totalLength);
+    length = getTimeString(seconds);
+    old->setOnFinished(nullptr);
+    old = std::move(sound);
+    listenTo(*old);
+    m_model->rowChanged(row);
+    return true;
 }
 
 std::optional<QString> SoundHandler::getSoundLength(const QString &path)

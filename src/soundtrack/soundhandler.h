@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -57,6 +58,10 @@ public:
                            std::vector<QString> displayNames, int32_t index, int32_t total);
     // The sounds that cannot play (see Sound::canPlay), in play order.
     std::vector<const Sound *> unplayableSounds() const;
+    // Puts `sound`, made from a file found again, in the place of the one at `row`, its length
+    // `seconds` anew, and corrects the total. False, with nothing changed, for a row outside the
+    // list or a sound that is playing.
+    bool relinkSound(int32_t row, std::unique_ptr<Sound> sound, int32_t seconds);
 
     // The soundtrack as a table, told of every change to the three lists.
     SoundtrackModel *model() const { return m_model.get(); }
@@ -84,6 +89,9 @@ public:
     int32_t numSounds() const { return static_cast<int32_t>(soundsToPlay.size()); }
     int32_t returnSoundIndex() const { return soundIndex; }
     bool isPlaying() const { return soundIsPlaying; }
+    // How long the sound at the play position has been playing, in milliseconds; 0 while the
+    // soundtrack is silent. Sounds report no position of their own.
+    int64_t playingFor() const { return soundIsPlaying ? m_soundStarted.elapsed() : 0; }
 
 private:
     // Has the end of `sound`'s playback reported here.
@@ -100,6 +108,7 @@ private:
     int32_t draggedRow = 0;
     int32_t totalLength = 0; // seconds
     bool soundIsPlaying = false;
+    QElapsedTimer m_soundStarted; // when the sound at the play position started
     std::vector<std::unique_ptr<Sound>> soundsToPlay;
     std::vector<QString> soundLengths;
     std::vector<QString> soundNames;

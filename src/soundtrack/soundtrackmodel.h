@@ -47,6 +47,8 @@ public:
 signals:
     // A drop swapped two different sounds: the order, which the show file keeps, changed.
     void soundsSwapped();
+    // A sound started playing, or the soundtrack fell silent.
+    void playbackChanged();
 
 private:
     // The handler announces its changes here, before and after it makes them.
@@ -57,6 +59,8 @@ private:
     void removed() { endRemoveRows(); }
     void aboutToMove(int row, int before) { beginMoveRows({}, row, row, {}, before); }
     void moved() { endMoveRows(); }
+    void playingChanged() { emit playbackChanged(); }
+    void rowChanged(int row) { emit dataChanged(index(row, 0), index(row, columnCount() - 1)); }
     void aboutToReplace() { beginResetModel(); }
     void replaced() { endResetModel(); }
     // A drop swapped the sounds at `first` and `second`, the same row when dropped onto itself.

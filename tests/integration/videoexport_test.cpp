@@ -2,6 +2,7 @@
 // ffprobe and ffmpeg programs, as a person checking the video would.
 
 #include "export/videoexport.h"
+#include "mediacheck.h"
 #include "slides/slide.h"
 #include "testimagefiles.h"
 #include "tonefiles.h"
@@ -10,11 +11,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPainter>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -35,67 +32,23 @@ constexpr int SlideCount = 10;
 constexpr int SecondsPerSlide = 3;
 const QColor Background(20, 90, 40);
 
-// Ten JPEG slides that differ from each other everywhere: each its own hue, with a bright
-// diagonal band whose place moves from slide to slide. The second one is portrait, so that the
-// frame taken from it is mostly background.
 std::vector<SlidePtr> makeSlides()
 {
     std::vector<SlidePtr> slides;
-    for (int i = 0; i < SlideCount; ++i) {
-        const QSize size = i == 1 ? QSize(900, 1200) : QSize(1600, 1200);
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(QColor::fromHsv(i * 36, 200, 150));
-        QPainter painter(&image);
-        painter.setPen(QPen(QColor::fromHsv((i * 36 + 180) % 360, 120, 250), 120));
-        painter.drawLine(0, i * 100, size.width(), size.height() - i * 100);
-        painter.end();
-        slides.push_back(
-            Slide::fromEncoded(QStringLiteral("slide%1.jpg").arg(i), jpegBytes(image)));
-    }
+    for (int i = 0; i < SlideCount; ++i)
+        slides.push_back(Slide::fromEncoded(QStringLiteral("slide%1.jpg").arg(i),
+                                            jpegBytes(distinctPicture(i))));
     return slides;
 }
 
-// What the frame of a slide should look like, made independently of the export: the full
-// picture scaled by Qt and centred on the background.
 QImage expectedFrame(const Slide &slide, QSize frameSize)
 {
-    QImage frame(frameSize, QImage::Format_RGB32);
-    frame.fill(Background);
-    const QImage scaled
-        = slide.pixels().scaled(frameSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&frame);
-    painter.drawImage((frameSize.width() - scaled.width()) / 2,
-                      (frameSize.height() - scaled.height()) / 2, scaled);
-    return frame;
+    return lanternreel::testing::expectedFrame(slide.pixels(), frameSize, Background);
 }
 
 QByteArray run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000)) << qPrintable(program);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return process.readAllStandardOutput();
-}
-
-QJsonObject probe(const QString &path)
-{
-    return QJsonDocument::fromJson(
-               run(QStringLiteral("ffprobe"),
-                   { "-v", "error", "-show_entries",
-                     "stream=codec_type,codec_name,width,height:format=duration", "-of", "json",
-                     path }))
-        .object();
-}
-
-// The frame ffmpeg takes at `seconds`, seeking as its users do.
-QImage frameAt(const QString &video, double seconds, const QString &png)
-{
-    QFile::remove(png);
-    run(QStringLiteral("ffmpeg"),
-        { "-v", "error", "-y", "-ss", QString::number(seconds), "-i", video, "-frames:v", "1",
-          png });
-    return QImage(png);
+    return runTool(program, arguments);
 }
 
 // The mean level and pitch (from zero crossings) of half a second of the sound at `seconds`.
@@ -291,20 +244,10 @@ TEST_F(VideoExportTest, WritesEverySlideOnTimeWithItsSoundtrack)
         EXPECT_EQ(lastDone, lastTotal);
         EXPECT_FALSE(pictureThreads.count(qApp->thread())) << "a slide decoded on the GUI thread";
 
-        const QJsonObject info = probe(settings.path);
-        const QJsonArray streams = info["streams"].toArray();
-        ASSERT_EQ(streams.size(), 2);
-        QStringList codecs;
-        for (const QJsonValue &stream : streams) {
-            codecs.append(stream["codec_type"].toString() + ' ' + stream["codec_name"].toString());
-            if (stream["codec_type"] == QStringLiteral("video")) {
-                EXPECT_EQ(stream["width"].toInt(), c.size.width());
-                EXPECT_EQ(stream["height"].toInt(), c.size.height());
-            }
-        }
-        codecs.sort();
-        EXPECT_EQ(codecs, QStringList({ "audio aac", "video h264" }));
-        EXPECT_NEAR(info["format"]["duration"].toString().toDouble(), c.duration, 0.1);
+        const Probed probed = probe(settings.path);
+        EXPECT_EQ(probed.streams, QStringList({ "audio aac", "video h264" }));
+        EXPECT_EQ(probed.size, c.size);
+        EXPECT_NEAR(probed.seconds, c.duration, 0.1);
 
         // The frame at 4.5 s is the second slide, and plainly not its neighbours.
         const QImage frame = frameAt(settings.path, 4.5, dir.filePath(QStringLiteral("f.png")));

@@ -28,6 +28,12 @@ public:
         return true;
     }
     QRect mainScreenFrame() const override { return frame; }
+    std::vector<DisplayScreen> screens() const override
+    {
+        if (screenList.empty())
+            return { { QStringLiteral("OffscreenScreen"), frame } };
+        return screenList;
+    }
     void hideCursor() override { ++hiddenCursors; }
     void showCursor() override { --hiddenCursors; }
 
@@ -40,6 +46,7 @@ public:
     int held = 0; // captures not yet given back
     int hiddenCursors = 0; // hides not yet undone; negative when shown more than hidden
     QRect frame { 0, 0, 1920, 1080 }; // the offscreen test screen
+    std::vector<DisplayScreen> screenList; // empty: `frame` alone
 };
 
 } // namespace lanternreel::testing

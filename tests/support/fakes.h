@@ -23,6 +23,7 @@ struct RecordedAlert
 {
     QString messageText;
     QString informativeText;
+    QString otherButton; // empty for an alert with "OK" alone
 };
 
 class FakeAlerts : public Alerts
@@ -31,13 +32,29 @@ public:
     void beep() override { ++beeps; }
     void alert(const QString &messageText, const QString &informativeText) override
     {
-        alerts.push_back({ messageText, informativeText });
+        alerts.push_back({ messageText, informativeText, QString() });
         if (onAlert)
             onAlert();
     }
 
+    bool alertOffering(const QString &messageText, const QString &informativeText,
+                       const QString &otherButton) override
+    {
+        alerts.push_back({ messageText, informativeText, otherButton });
+        if (onAlert)
+            onAlert();
+        if (otherButtonAnswers.empty())
+            return false;
+        const bool pressed = otherButtonAnswers.front();
+        otherButtonAnswers.erase(otherButtonAnswers.begin());
+        return pressed;
+    }
+
     int beeps = 0;
     std::vector<RecordedAlert> alerts;
+    // Whether the user presses the other button of each offering alert in turn; "OK" once
+    // none is left.
+    std::vector<bool> otherButtonAnswers;
     // Runs while the alert is "up", as a modal alert would let the user act.
     std::function<void()> onAlert;
 };
@@ -127,7 +144,19 @@ public:
         return next(soundAnswers);
     }
 
+    std::optional<QString> chooseFolder(const QString &title) override
+    {
+        lastFolderTitle = title;
+        if (folderAnswers.empty())
+            return std::nullopt;
+        auto answer = folderAnswers.front();
+        folderAnswers.erase(folderAnswers.begin());
+        return answer;
+    }
+
     std::vector<std::optional<QStringList>> imageAnswers;
+    std::vector<QString> folderAnswers;
+    QString lastFolderTitle;
     std::vector<std::optional<QStringList>> soundAnswers;
     QStringList lastImageExtensions;
     QStringList lastSoundExtensions;

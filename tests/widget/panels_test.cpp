@@ -145,6 +145,68 @@ TEST_F(PanelsTest, InformationPanelTellsTheSizeOfTheShow)
     }
 }
 
+// Fit Interval to Soundtrack: the nearest whole seconds, at least 1, for this show only; or,
+// with nothing to fit, the reason and nothing changed.
+TEST_F(PanelsTest, FittingTheIntervalToTheSoundtrack)
+{
+    struct Case
+    {
+        int32_t slides;
+        std::vector<double> sounds; // seconds
+        int32_t interval; // expected; 5 (as before) when refused
+        const char *sideBySide; // the panel's new row, or the refusal's reason
+    };
+    const Case cases[] = {
+        { 12, { 61, 62 }, 10, "2:00 of slides, 2:03 of soundtrack" }, // 10.25
+        { 10, { 25 }, 3, "0:30 of slides, 0:25 of soundtrack" }, // 2.5: the longer one
+        { 7, { 200 }, 29, "3:23 of slides, 3:20 of soundtrack" }, // 28.57
+        { 60, { 30 }, 1, "1:00 of slides, 0:30 of soundtrack" }, // half a second: a tie
+        { 60, { 20 }, 1, "1:00 of slides, 0:20 of soundtrack" }, // a third: at least 1
+        { 1, { 3725 }, 3725, "1:02:05 of slides, 1:02:05 of soundtrack" },
+        { 0,
+          { 60 },
+          5,
+          "The slideshow has no slides to fit to the soundtrack. Import images first." },
+        { 5, {}, 5, "The slideshow has no soundtrack to fit the slides to. Add sounds first." },
+        { 5, { 0.4 }, 5, "The soundtrack lasts less than a second." },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.slides << " slides, " << c.sounds.size() << " sounds");
+        MyDocument *document = openDocument(c.slides, 5);
+        QStringList paths;
+        for (double seconds : c.sounds) {
+            paths.append(QStringLiteral("/music/%1.wav").arg(paths.size()));
+            fakes.mediaLength.set(paths.back(), seconds);
+        }
+        if (!paths.isEmpty()) {
+            fakes.openPanels.soundAnswers.push_back(paths);
+            document->addSong();
+        }
+        document->setDocumentEdited(false);
+        fakes.alerts.alerts.clear();
+
+        document->fitIntervalToSoundtrack();
+        EXPECT_EQ(document->getTimerLength(), c.interval);
+        EXPECT_EQ(fakes.preferences.value(TimerLengthKey).toInt(), 5);
+        // The show file keeps no interval: there is nothing new to save.
+        EXPECT_FALSE(document->isDocumentEdited());
+        const InfoPanel *panel = document->getInfoPanel();
+        if (fakes.alerts.alerts.empty()) {
+            ASSERT_TRUE(panel && panel->isVisible());
+            EXPECT_EQ(panel->durationOfSlides()->text(),
+                      QStringLiteral("%1 seconds").arg(c.interval));
+            EXPECT_EQ(panel->passAndSoundtrack()->text(), QString::fromUtf8(c.sideBySide));
+        } else {
+            EXPECT_EQ(panel, nullptr);
+            EXPECT_EQ(fakes.alerts.alerts[0].messageText,
+                      QStringLiteral("Cannot Fit the Interval"));
+            EXPECT_EQ(fakes.alerts.alerts[0].informativeText, QString::fromUtf8(c.sideBySide));
+        }
+        controller.closeDocument(document);
+    }
+}
+
 TEST_F(PanelsTest, InformationIsASnapshotAndEachOpeningANewPanel)
 {
     MyDocument *document = openDocument(12, 3);

@@ -1,12 +1,14 @@
 #include "app/mainmenu.h"
 #include "display/colorwell.h"
 #include "document/mydocument.h"
+#include "document/preferencekeys.h"
 #include "fakes.h"
 #include "panels/preferencespanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/qtpreferencestore.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -205,6 +207,41 @@ TEST_F(PreferencesTest, OtherOpenDocumentsKeepTheirValuesAndLaterOnesTakeTheNewO
     MyDocument *later = openDocument();
     EXPECT_EQ(later->getTimerLength(), 11);
     EXPECT_EQ(later->getFullscreenColor(), translucent);
+}
+
+// The screen for full screen is kept by name: one unplugged for now stays chosen for when it is
+// back, and the first item goes back to the default.
+TEST_F(PreferencesTest, TheScreenForFullScreenIsStoredByNameAndSurvivesBeingUnplugged)
+{
+    const DisplayScreen left { QStringLiteral("Left"), { 0, 0, 1280, 800 } };
+    const DisplayScreen right { QStringLiteral("Right"), { 1280, 0, 1024, 768 } };
+    struct Step
+    {
+        std::vector<DisplayScreen> plugged;
+        int pick; // -1 leaves the box as it opened
+        QString shownAtOpening;
+        QString stored;
+    };
+    const Step steps[] = {
+        { { left, right },
+          2,
+          QStringLiteral("The screen without the show's window"),
+          QStringLiteral("Right") },
+        { { left }, -1, QStringLiteral("Right (not connected)"), QStringLiteral("Right") },
+        { { left, right }, 0, QStringLiteral("Right (1024×768)"), QString() },
+    };
+    MyDocument *document = openDocument();
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.stored.toStdString());
+        fakes.display.screenList = step.plugged;
+        document->showPreferencesPanel();
+        QComboBox *box = document->getPreferencesPanel()->presentationScreen();
+        EXPECT_EQ(box->currentText(), step.shownAtOpening);
+        if (step.pick >= 0)
+            box->setCurrentIndex(step.pick);
+        document->savePreferences();
+        EXPECT_EQ(stored(PresentationScreenKey).toString(), step.stored);
+    }
 }
 
 TEST_F(PreferencesTest, CancelStoresNothingAndClosesThePanel)

@@ -75,6 +75,19 @@ QRect QtDisplay::mainScreenFrame() const
     return screen ? screen->geometry() : QRect();
 }
 
+std::vector<DisplayScreen> QtDisplay::screens() const
+{
+    std::vector<DisplayScreen> all;
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (primary)
+        all.push_back({ primary->name(), primary->geometry() });
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen != primary)
+            all.push_back({ screen->name(), screen->geometry() });
+    }
+    return all;
+}
+
 void QtDisplay::hideCursor()
 {
     QGuiApplication::setOverrideCursor(QCursor(Qt::BlankCursor));

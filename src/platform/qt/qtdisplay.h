@@ -21,6 +21,7 @@ public:
     bool captureMainDisplay() override;
     bool releaseMainDisplay() override;
     QRect mainScreenFrame() const override;
+    std::vector<DisplayScreen> screens() const override;
     void hideCursor() override;
     void showCursor() override;
 

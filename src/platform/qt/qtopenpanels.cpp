@@ -68,4 +68,14 @@ std::optional<QStringList> QtOpenPanels::chooseSounds(const QStringList &extensi
     return dialog.selectedFiles();
 }
 
+std::optional<QString> QtOpenPanels::chooseFolder(const QString &title)
+{
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
 } // namespace lanternreel

@@ -9,6 +9,7 @@ class QtOpenPanels : public OpenPanels
 public:
     std::optional<QStringList> chooseImages(const QStringList &extensions) override;
     std::optional<QStringList> chooseSounds(const QStringList &extensions) override;
+    std::optional<QString> chooseFolder(const QString &title) override;
 };
 
 } // namespace lanternreel
