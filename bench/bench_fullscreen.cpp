@@ -3,11 +3,13 @@
 // decode and scale of the same slide measured in the same run.
 #include "benchphotos.h"
 #include "document/mydocument.h"
+#include "panels/infopanel.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/qtservices.h"
 #include "slides/imagehandler.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <turbojpeg.h>
 #include <vector>
 
@@ -65,17 +68,15 @@ void waitUntilExposed(QWidget *widget)
 
 void BM_FullScreenSteps(benchmark::State &state)
 {
-    std::vector<QByteArray> jpegs;
-    for (int i = 0; i < SlideCount; ++i)
-        jpegs.push_back(bench::generatedPhoto(i));
+    // Loaded from their files as an import does: their bytes are read back from the disk.
+    const QStringList &paths = bench::generatedFiles().paths;
 
     QtServices platform;
     DocumentController controller(
         [&platform] { return std::make_unique<MyDocument>(platform.services()); });
     auto *document = qobject_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
     for (int i = 0; i < SlideCount; ++i)
-        document->getImageHandler()->appendSlide(Slide::fromEncoded(
-            QStringLiteral("photo%1.jpg").arg(i), jpegs[static_cast<size_t>(i)]));
+        document->getImageHandler()->appendSlide(Slide::load(paths[i]));
     document->getImageHandler()->setLoop(true);
     document->goToFirstSlide();
     document->runFullScreen();
@@ -139,6 +140,73 @@ void BM_FullScreenSteps(benchmark::State &state)
 }
 
 BENCHMARK(BM_FullScreenSteps)->Iterations(Steps)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// The edits a user makes in a long show, in the window: each timed on the main thread, the
+// window repainted, in a show of `state.range(0)` slides. Run at 60 slides too, as the baseline
+// the 5,000 are weighed against in the same run.
+void BM_EditsInALongShow(benchmark::State &state)
+{
+    const int count = static_cast<int>(state.range(0));
+    // Small pictures: none of these edits decodes on the main thread, and the show's size, not
+    // its pictures', is what is measured.
+    const QByteArray jpeg = [] {
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "JPG", 90);
+        return bytes;
+    }();
+    QtServices platform;
+    DocumentController controller(
+        [&platform] { return std::make_unique<MyDocument>(platform.services()); });
+    auto *document = qobject_cast<MyDocument *>(controller.openUntitledDocumentAndDisplay());
+    for (int i = 0; i < count + state.max_iterations + 1; ++i)
+        document->getImageHandler()->appendSlide(
+            Slide::fromEncoded(QStringLiteral("photo%1.jpg").arg(i), jpeg));
+    document->goToFirstSlide();
+    FakeImageView *windowView = document->currentImageView();
+    waitUntilExposed(document->window());
+
+    auto timed = [&](const std::function<void()> &edit) {
+        document->waitForPrefetch();
+        QCoreApplication::processEvents();
+        const auto start = std::chrono::steady_clock::now();
+        edit();
+        windowView->repaint();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count();
+    };
+    std::vector<double> removeMs, randomMs, infoMs;
+    for (auto _ : state) {
+        const double remove = timed([&] { document->removeCurrentImage(); });
+        const double random = timed([&] { document->randomizeSlides(); });
+        const double info = timed([&] { document->slideshowInfo(); });
+        state.SetIterationTime((remove + random + info) / 1000.0);
+        removeMs.push_back(remove);
+        randomMs.push_back(random);
+        infoMs.push_back(info);
+        if (InfoPanel *panel = document->getInfoPanel())
+            panel->close();
+    }
+    state.counters["remove_p95_ms"] = percentile(removeMs, 0.95);
+    state.counters["random_p95_ms"] = percentile(randomMs, 0.95);
+    state.counters["info_p95_ms"] = percentile(infoMs, 0.95);
+    std::printf("%d slides: remove p95 %.2f ms, random on/off p95 %.2f ms, information panel p95 "
+                "%.2f ms\n",
+                count, percentile(removeMs, 0.95), percentile(randomMs, 0.95),
+                percentile(infoMs, 0.95));
+    controller.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+BENCHMARK(BM_EditsInALongShow)
+    ->Arg(60)
+    ->Arg(5000)
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

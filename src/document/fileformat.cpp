@@ -43,14 +43,9 @@ Document::ReadWork MyDocument::readWork(const QString &) const
 {
     return [services = m_services](QIODevice &device, const WorkControl &control,
                                    QString *why) -> std::shared_ptr<DocumentContent> {
-        std::unique_ptr<Model> decoded = readShow(device, services, why);
+        std::unique_ptr<Model> decoded = openShow(device, services, &control, why);
         if (!decoded || control.isCancelled())
             return nullptr;
-        if (!decoded->getImageHandler()->decompressImages(&control)) {
-            if (why && !control.isCancelled())
-                *why = QStringLiteral("It is damaged: a picture in it does not decode.");
-            return nullptr;
-        }
         auto content = std::make_shared<ShowContent>();
         content->model = std::move(decoded);
         return content;

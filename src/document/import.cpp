@@ -7,7 +7,8 @@
 
 // The import commands: the pictures load off the GUI thread, and the show takes them in one
 // step once they are all in (or the import stopped), so that nothing, a tick of the show's
-// timer least of all, ever sees half an import.
+// timer least of all, ever sees half an import. Only an empty show takes the first slide early,
+// to have something to show meanwhile.
 
 namespace lanternreel {
 
@@ -52,7 +53,21 @@ void MyDocument::startNextImport()
     m_importDone = std::move(next.done);
     m_importJob = new ImportJob(std::move(next.paths), this);
     ProgressPanel::follow(*m_importJob, window());
+    connect(m_importJob, &ImportJob::firstLoaded, this, &MyDocument::takeFirstOfImport);
     connect(m_importJob, &Job::finished, this, &MyDocument::finishImport);
+}
+
+void MyDocument::takeFirstOfImport(const SlidePtr &slide)
+{
+    // The whole import, this first slide included, makes one step to undo.
+    SlideOrder before = m_show->slides().order();
+    SlidePtr shownBefore = m_show->shownSlide();
+    if (!m_show->slides().takeFirstOfImport(slide))
+        return;
+    m_importTaken = 1;
+    m_importBefore = std::move(before);
+    m_importShownBefore = std::move(shownBefore);
+    m_show->importStarted(slide);
 }
 
 void MyDocument::finishImport()
@@ -72,9 +87,13 @@ void MyDocument::finishImport()
 
 bool MyDocument::applyImport(const ImportResult &result)
 {
-    const SlideOrder before = m_show->slides().order();
-    const SlidePtr shownBefore = m_show->shownSlide();
-    const SlidePtr shown = m_show->slides().applyImport(result);
+    const bool early = m_importTaken > 0;
+    const SlideOrder before = early ? m_importBefore : m_show->slides().order();
+    const SlidePtr shownBefore = early ? m_importShownBefore : m_show->shownSlide();
+    const SlidePtr shown = m_show->slides().applyImport(result, m_importTaken);
+    m_importTaken = 0;
+    m_importBefore = {};
+    m_importShownBefore = nullptr;
     m_show->importDone(shown);
     // A failed or cancelled import may still have brought the slides before it stopped.
     recordSlides(tr("Import Images"), before, shownBefore);

@@ -8,7 +8,8 @@
 namespace lanternreel {
 
 // Loads the pictures of one import off the GUI thread (ImageHandler::loadImages); the show
-// takes them, all at once, once the job has finished.
+// takes them, all at once, once the job has finished. The first slide is also handed over as
+// soon as it is loaded, for a show that has nothing to show meanwhile.
 class ImportJob : public Job
 {
     Q_OBJECT
@@ -21,6 +22,10 @@ public:
     const ImportResult &result() const { return m_result; }
     QString progressText(int done, int total) const override;
     QString title() const override;
+
+signals:
+    // The import's first slide, as soon as it is loaded; always before `finished`.
+    void firstLoaded(const lanternreel::SlidePtr &slide);
 
 private:
     ImportResult m_result;

@@ -4,6 +4,7 @@
 #include "document/sliderwindow.h"
 #include "platform/qt/document.h"
 #include "platform/services.h"
+#include "slides/imagehandler.h"
 #include "slides/slide.h"
 
 #include <QColor>
@@ -92,6 +93,8 @@ public:
     // Takes the slides of one import into the show, all at once; true when the show then has
     // a slide to show, which the window shows.
     bool applyImport(const ImportResult &result);
+    // The first slide of the running import, shown at once when the show has none.
+    void takeFirstOfImport(const SlidePtr &slide);
     // The loop and random switches of this show: each command turns its switch over.
     void randomizeSlides();
     void loopPlayback();
@@ -263,6 +266,11 @@ private:
     QPointer<RelinkJob> m_relinkJob;
     std::function<void(bool shown)> m_importDone;
     std::deque<PendingImport> m_imports; // waiting their turn
+    // Slides of the running import the show has taken already (its first, into an empty show).
+    size_t m_importTaken = 0;
+    // The slides and the slide shown before an import whose first slide came early.
+    SlideOrder m_importBefore;
+    SlidePtr m_importShownBefore;
     QPointer<Job> m_exportJob;
     QPointer<SlideStrip> m_strip;
     QPointer<SlideStripModel> m_stripModel;

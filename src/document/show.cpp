@@ -234,10 +234,19 @@ void Show::reshow()
 void Show::importDone(const SlidePtr &first)
 {
     emit slideListChanged();
-    if (first) {
+    if (first || m_shownEarly) {
         showInWindow(first);
         emit titleSlideChanged(first);
     }
+    m_shownEarly = false;
+}
+
+void Show::importStarted(const SlidePtr &first)
+{
+    m_shownEarly = true;
+    emit slideListChanged();
+    showInWindow(first);
+    emit titleSlideChanged(first);
 }
 
 void Show::retitle()

@@ -90,7 +90,11 @@ public:
     void reshow();
     // An import into the slide list is over, its slides taken in all at once: the window shows
     // `first` (when there is one) and the title names it.
+    // Without one, a slide shown while the import ran (see importStarted) goes again, so that
+    // a failed import leaves the window as it would have without it.
     void importDone(const SlidePtr &first);
+    // The first slide of an import into an empty show is shown while the rest loads.
+    void importStarted(const SlidePtr &first);
     // The window's title is to name the slide the window shows, as after a new document name.
     void retitle();
 
@@ -123,6 +127,7 @@ private:
     std::unique_ptr<RepeatingTimer> m_timer;
     bool m_running = false;
     SlidePtr m_shown;
+    bool m_shownEarly = false; // by importStarted, for the import still running
 };
 
 } // namespace lanternreel

@@ -6,6 +6,8 @@
 #include "slides/imagecodec.h"
 #include "slides/imagehandler.h"
 #include "slides/jpegencoder.h"
+#include "slides/orderedwork.h"
+#include "slides/storedpictures.h"
 #include "soundtrack/soundhandler.h"
 #include "soundtrack/unplayablesound.h"
 
@@ -60,7 +62,10 @@ private:
 // show whose pictures were just encoded.
 struct StoredShow
 {
-    const std::vector<QByteArray> &jpegs;
+    std::size_t pictureCount;
+    // The stored picture at an index, asked for once each, in order; nothing stops the writing,
+    // which then fails.
+    const std::function<std::optional<QByteArray>(std::size_t)> &jpegAt;
     const std::vector<QString> &names;
     const std::vector<int32_t> &randomOrder;
     const std::vector<QString> &soundPaths;
@@ -90,7 +95,7 @@ public:
         writeSoundHandler(show);
         m_writer.endMap();
         m_writer.endArray();
-        return !m_checked.failed();
+        return !m_checked.failed() && !m_pictureMissing;
     }
 
 private:
@@ -120,11 +125,16 @@ private:
     {
         startObject("ImageHandler", 3);
         key("compressedImages");
-        m_writer.startArray(show.jpegs.size());
-        for (const QByteArray &jpeg : show.jpegs) {
+        m_writer.startArray(show.pictureCount);
+        for (std::size_t i = 0; i < show.pictureCount; ++i) {
             if (m_checked.failed())
                 return; // the save has failed; no point writing the rest
-            m_writer.append(jpeg);
+            const std::optional<QByteArray> jpeg = show.jpegAt(i);
+            if (!jpeg) {
+                m_pictureMissing = true;
+                return;
+            }
+            m_writer.append(*jpeg);
         }
         m_writer.endArray();
         key("names");
@@ -165,6 +175,7 @@ private:
 
     CheckedDevice m_checked;
     QCborStreamWriter m_writer;
+    bool m_pictureMissing = false;
 };
 
 std::vector<QString> soundPathsOf(const SoundHandler &handler)
@@ -199,9 +210,11 @@ struct Rows
 class ShowReader
 {
 public:
-    ShowReader(QIODevice &device, const Services &services)
+    // With `pictures`, each stored picture goes there as soon as it is read, and is not kept.
+    ShowReader(QIODevice &device, const Services &services, StoredPictures *pictures = nullptr)
         : m_reader(&device)
         , m_services(services)
+        , m_pictures(pictures)
     {
         // Nothing in a file can be longer than the file: a length field claiming more is a lie,
         // and must not turn into an allocation.
@@ -478,15 +491,28 @@ private:
     std::shared_ptr<ImageHandler> readImageHandler()
     {
         std::vector<QByteArray> jpegs;
+        size_t pictureCount = 0;
         std::vector<QString> names;
         std::vector<int32_t> random;
         Rows rows { std::nullopt, MinPictureBytes + MinValueBytes };
         const bool read = readObject(
             "ImageHandler", { "compressedImages", "names", "random" }, [&](const QString &key) {
                 if (key == QLatin1String("compressedImages")) {
+                    if (m_pictures && m_reader.isArray() && m_reader.isLengthKnown())
+                        m_pictures->expect(static_cast<qint64>(
+                            std::min<quint64>(m_reader.length(), quint64(INT32_MAX))));
                     return readRowList(key, rows, MinPictureBytes, true, [&] {
-                        jpegs.emplace_back();
-                        return readStoredPicture(jpegs.back());
+                        ++pictureCount;
+                        if (!m_pictures) {
+                            jpegs.emplace_back();
+                            return readStoredPicture(jpegs.back());
+                        }
+                        QByteArray jpeg;
+                        if (!readStoredPicture(jpeg))
+                            return false;
+                        // The reason is the picture's own, which the caller has.
+                        return m_pictures->add(std::move(jpeg))
+                            || fail(QStringLiteral("A picture in it could not be read."));
                     });
                 }
                 if (key == QLatin1String("names")) {
@@ -509,10 +535,10 @@ private:
             });
         if (!read)
             return nullptr;
-        if (names.size() != jpegs.size())
+        if (names.size() != pictureCount)
             return failed(QStringLiteral("It is damaged: its pictures and their names differ in "
                                          "number."));
-        std::vector<bool> taken(jpegs.size(), false);
+        std::vector<bool> taken(pictureCount, false);
         for (int32_t position : random) {
             if (static_cast<size_t>(position) >= taken.size()
                 || taken[static_cast<size_t>(position)])
@@ -632,6 +658,7 @@ private:
 
     QCborStreamReader m_reader;
     const Services &m_services;
+    StoredPictures *m_pictures = nullptr;
     qint64 m_limit = 0;
     qint64 m_size = 0; // of the file, when known
     int32_t m_version = 0;
@@ -648,7 +675,10 @@ bool writeShow(QIODevice &device, const Model &model)
     const ImageHandler &images = *model.getImageHandler();
     const SoundHandler &sounds = *model.getSoundHandler();
     const std::vector<QString> soundPaths = soundPathsOf(sounds);
-    return ShowWriter(device).write({ images.storedImages(), images.storedNames(),
+    const std::vector<QByteArray> &jpegs = images.storedImages();
+    const std::function<std::optional<QByteArray>(std::size_t)> jpegAt
+        = [&](std::size_t i) -> std::optional<QByteArray> { return jpegs[i]; };
+    return ShowWriter(device).write({ jpegs.size(), jpegAt, images.storedNames(),
                                       images.storedRandomOrder(), soundPaths,
                                       sounds.returnSoundLengths(), sounds.returnSoundNames(),
                                       sounds.returnSoundIndex(), sounds.returnTotalLength() });
@@ -664,20 +694,32 @@ ShowSnapshot snapshotOf(const ImageHandler &images, const SoundHandler &sounds)
 
 bool writeShow(QIODevice &device, const ShowSnapshot &show, const WorkControl &control)
 {
-    const std::vector<QByteArray> jpegs = storedJpegs(show.slides, &control);
-    if (control.isCancelled())
-        return false;
-    // A slide that no longer decodes would make a file that does not open: better no save.
-    if (std::any_of(jpegs.begin(), jpegs.end(),
-                    [](const QByteArray &jpeg) { return jpeg.isEmpty(); }))
-        return false;
+    const int total = static_cast<int>(show.slides.size());
+    control.progress(0, total);
+    // Made a few ahead on the work pool and written as they come, so that only those few are
+    // ever in memory, however long the show.
+    OrderedWork<QByteArray> jpegs(show.slides.size(), [&](std::size_t i) {
+        return control.isCancelled() ? QByteArray() : storedJpeg(*show.slides[i]);
+    });
+    std::size_t written = 0;
+    // A slide that no longer decodes, or whose bytes can no longer be read, would make a file
+    // that does not open: better no save, and the caller throws away what was written.
+    const std::function<std::optional<QByteArray>(std::size_t)> jpegAt
+        = [&](std::size_t) -> std::optional<QByteArray> {
+        QByteArray jpeg = jpegs.next();
+        if (jpeg.isEmpty())
+            return std::nullopt;
+        control.progress(static_cast<int>(++written), total);
+        return jpeg;
+    };
     std::vector<QString> names;
     names.reserve(show.slides.size());
     for (const SlidePtr &slide : show.slides)
         names.push_back(slide->name());
-    return ShowWriter(device).write({ jpegs, names, show.randomOrder, show.soundPaths,
-                                      show.soundLengths, show.soundNames, show.soundIndex,
-                                      show.totalLength });
+    const bool done = ShowWriter(device).write(
+        { show.slides.size(), jpegAt, names, show.randomOrder, show.soundPaths, show.soundLengths,
+          show.soundNames, show.soundIndex, show.totalLength });
+    return done && !control.isCancelled();
 }
 
 std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QString *why)
@@ -686,6 +728,30 @@ std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QSt
     std::unique_ptr<Model> model = reader.read();
     if (!model && why)
         *why = reader.why.isEmpty() ? NotAShow : reader.why;
+    return model;
+}
+
+std::unique_ptr<Model> openShow(QIODevice &device, const Services &services,
+                                const WorkControl *control, QString *why)
+{
+    StoredPictures pictures(control);
+    ShowReader reader(device, services, &pictures);
+    std::unique_ptr<Model> model = reader.read();
+    QString pictureWhy;
+    std::optional<std::vector<StoredPicture>> checked = pictures.finish(&pictureWhy);
+    if (!checked || !model) {
+        if (why)
+            *why = !pictureWhy.isEmpty() ? pictureWhy
+                : !reader.why.isEmpty()  ? reader.why
+                                         : NotAShow;
+        return nullptr;
+    }
+    // The reader has checked the counts and positions that this relies on.
+    if (!model->getImageHandler()->takeStoredPictures(std::move(*checked))) {
+        if (why)
+            *why = QStringLiteral("It is damaged: its random order does not match its pictures.");
+        return nullptr;
+    }
     return model;
 }
 

@@ -54,10 +54,12 @@ struct ShowSnapshot
 };
 ShowSnapshot snapshotOf(const ImageHandler &images, const SoundHandler &sounds);
 
-// Makes the stored form of every slide of `show` (see storedJpegs), then writes the show to
-// `device` as writeShow above does, on the calling thread. False when a slide could not be
-// encoded (nothing is written then: the file would not open again), when the device failed, or
-// once `control` is cancelled. `control` is told how many slides are encoded.
+// Makes the stored form of every slide of `show` (see storedJpegs) and writes the show to
+// `device` as writeShow above does, on the calling thread: the stored pictures are made a few
+// ahead on the work pool and written as they come, so that only those few are ever in memory.
+// False when a slide could not be encoded, or its bytes read back (what was written then is of
+// no use: the file would not open again), when the device failed, or once `control` is
+// cancelled. `control` is told how many slides are written.
 bool writeShow(QIODevice &device, const ShowSnapshot &show, const WorkControl &control);
 
 // Reads a show file from `device` and checks all of it: the structure, every type, the lengths
@@ -69,5 +71,15 @@ bool writeShow(QIODevice &device, const ShowSnapshot &show, const WorkControl &c
 // (ImageHandler::decompressImages does that). nullptr, with `why` saying what is wrong, when
 // the bytes are not a show this program reads.
 std::unique_ptr<Model> readShow(QIODevice &device, const Services &services, QString *why);
+
+// Reads a show file as readShow does, and its slides with it: each stored picture is checked as
+// decompressImages does, side by side with the reading, and put in the spill file as soon as it
+// is read, so that a show of thousands of photos is never held in memory. The slides then keep
+// nothing of the file: whatever becomes of it, they stay. nullptr, with `why` saying what is
+// wrong (a picture that does not decode, or that the disk would not take), when the bytes are
+// not a show this program reads, or once `control` is cancelled; `control` is told how many
+// pictures are checked.
+std::unique_ptr<Model> openShow(QIODevice &device, const Services &services,
+                                const WorkControl *control, QString *why);
 
 } // namespace lanternreel

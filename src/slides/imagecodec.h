@@ -30,6 +30,7 @@ enum class ImageFault {
     None,
     NotAPicture, // not a picture this program reads, or a damaged or truncated one
     TooLarge, // beyond MaxFileBytes or MaxDecodedBytes, or memory ran out on it
+    NotKept, // a sound picture that the disk would not take to keep it (full, or failing)
 };
 
 // Reads the header only. Nothing when the bytes are not a picture this program reads, or when

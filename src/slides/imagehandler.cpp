@@ -240,30 +240,46 @@ bool ImageHandler::decompressImages(const WorkControl *control)
 {
     if (compressedImages.size() != names.size())
         return false;
-    std::vector<bool> taken(compressedImages.size(), false);
-    for (int32_t position : randomPositions) {
-        if (position < 0 || static_cast<size_t>(position) >= taken.size()
-            || taken[static_cast<size_t>(position)])
-            return false;
-        taken[static_cast<size_t>(position)] = true;
-    }
     // Each picture is decoded in full once (at the smallest DCT scale), so a damaged file is
     // refused now, not shown half grey later; the checks run side by side on the pool.
     const int total = static_cast<int>(compressedImages.size());
     std::atomic<int> decoded { 0 };
     if (control)
         control->progress(0, total);
-    std::vector<SlidePtr> rebuilt
-        = mapInOrder<SlidePtr>(compressedImages.size(), [&](std::size_t i) -> SlidePtr {
-              if (control && control->isCancelled())
-                  return nullptr;
-              SlidePtr slide = Slide::fromStoredJpeg(names[i], compressedImages[i]);
-              if (control)
-                  control->progress(++decoded, total);
-              return slide;
-          });
-    if (std::find(rebuilt.begin(), rebuilt.end(), nullptr) != rebuilt.end())
+    std::vector<std::optional<StoredPicture>> checked = mapInOrder<std::optional<StoredPicture>>(
+        compressedImages.size(), [&](std::size_t i) -> std::optional<StoredPicture> {
+            if (control && control->isCancelled())
+                return std::nullopt;
+            auto picture = Slide::checkStoredJpeg(compressedImages[i]);
+            if (control)
+                control->progress(++decoded, total);
+            return picture;
+        });
+    std::vector<StoredPicture> pictures;
+    pictures.reserve(checked.size());
+    for (auto &picture : checked) {
+        if (!picture)
+            return false;
+        pictures.push_back(std::move(*picture));
+    }
+    return takeStoredPictures(std::move(pictures));
+}
+
+bool ImageHandler::takeStoredPictures(std::vector<StoredPicture> pictures)
+{
+    if (pictures.size() != names.size())
         return false;
+    std::vector<bool> taken(pictures.size(), false);
+    for (int32_t position : randomPositions) {
+        if (position < 0 || static_cast<size_t>(position) >= taken.size()
+            || taken[static_cast<size_t>(position)])
+            return false;
+        taken[static_cast<size_t>(position)] = true;
+    }
+    std::vector<SlidePtr> rebuilt;
+    rebuilt.reserve(pictures.size());
+    for (size_t i = 0; i < pictures.size(); ++i)
+        rebuilt.push_back(Slide::fromStoredPicture(names[i], pictures[i]));
     imagesToDisplay = std::move(rebuilt);
     randomOrder.clear();
     randomOrder.reserve(randomPositions.size());
@@ -342,7 +358,8 @@ std::vector<ImportItem> folderItems(const QString &folder)
 
 // Loads `items` in order; stops at the first that does not load, or once `control` is
 // cancelled.
-ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &control)
+ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &control,
+                       const std::function<void(const SlidePtr &)> &firstLoaded = {})
 {
     ImportResult result;
     QStringList paths;
@@ -358,14 +375,19 @@ ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &
             return result;
         }
         ImageFault fault = ImageFault::None;
-        SlidePtr slide = loader.next(&fault);
+        QString why;
+        SlidePtr slide = loader.next(&fault, &why);
         if (!slide) {
             result.outcome = fault == ImageFault::TooLarge ? ImportResult::Outcome::TooLarge
+                : fault == ImageFault::NotKept             ? ImportResult::Outcome::NotKept
                                                            : ImportResult::Outcome::Failed;
             result.failedName = QFileInfo(items[i].path).fileName();
             result.failedInFolder = items[i].inFolder;
+            result.why = why;
             return result;
         }
+        if (i == 0 && firstLoaded)
+            firstLoaded(slide);
         result.slides.push_back(std::move(slide));
         control.progress(static_cast<int>(i + 1), total);
     }
@@ -374,7 +396,8 @@ ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &
 
 } // namespace
 
-ImportResult ImageHandler::loadImages(const QStringList &paths, const WorkControl &control)
+ImportResult ImageHandler::loadImages(const QStringList &paths, const WorkControl &control,
+                                      const std::function<void(const SlidePtr &)> &firstLoaded)
 {
     std::vector<ImportItem> items;
     for (const QString &path : paths) {
@@ -391,12 +414,26 @@ ImportResult ImageHandler::loadImages(const QStringList &paths, const WorkContro
             items.push_back({ path, false });
         }
     }
-    return loadItems(items, control);
+    return loadItems(items, control, firstLoaded);
 }
 
-SlidePtr ImageHandler::applyImport(const ImportResult &result)
+bool ImageHandler::takeFirstOfImport(const SlidePtr &first)
 {
-    imagesToDisplay.insert(imagesToDisplay.end(), result.slides.begin(), result.slides.end());
+    if (!imagesToDisplay.empty() || !first)
+        return false;
+    imagesToDisplay.push_back(first);
+    // Navigation relies on both lists holding the same slides while random is on; the import's
+    // end makes the order afresh from all of them, as it would have anyway.
+    if (random)
+        getNewRandomOrder();
+    return true;
+}
+
+SlidePtr ImageHandler::applyImport(const ImportResult &result, size_t alreadyTaken)
+{
+    alreadyTaken = std::min(alreadyTaken, result.slides.size());
+    imagesToDisplay.insert(imagesToDisplay.end(), result.slides.begin() + alreadyTaken,
+                           result.slides.end());
     // The two lists must hold the same slides while random is on, so slides that did load are
     // shuffled in even when the import as a whole failed or was cancelled.
     if (random && !result.slides.empty())
@@ -404,6 +441,7 @@ SlidePtr ImageHandler::applyImport(const ImportResult &result)
     switch (result.outcome) {
     case ImportResult::Outcome::Failed:
     case ImportResult::Outcome::TooLarge:
+    case ImportResult::Outcome::NotKept:
         if (result.failedInFolder)
             m_services.log->out(QStringLiteral("Error loading images."));
         return loadFailure(result);
@@ -440,15 +478,19 @@ SlidePtr ImageHandler::loadFailure(const ImportResult &result)
 {
     m_services.alerts->beep();
     const QString problem = QStringLiteral("Lanternreel encountered problems loading your images.");
-    // A picture refused for its size is not corrupt, and saying so would send the user looking
-    // for damage that is not there.
-    const QString advice = result.outcome == ImportResult::Outcome::TooLarge
-        ? QStringLiteral("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
-                         "to %2 MB holding up to %3 megapixels.")
-              .arg(result.failedName)
-              .arg(MaxFileBytes / (1024 * 1024))
-              .arg(MaxDecodedBytes / 4 / 1000000)
-        : QStringLiteral("Please make sure none are corrupt.");
+    // A picture refused for its size, or for want of room on the disk, is not corrupt, and
+    // saying so would send the user looking for damage that is not there.
+    QString advice = QStringLiteral("Please make sure none are corrupt.");
+    if (result.outcome == ImportResult::Outcome::TooLarge)
+        advice = QStringLiteral("\u201c%1\u201d is too large: Lanternreel reads picture files of "
+                                "up to %2 MB holding up to %3 megapixels.")
+                     .arg(result.failedName)
+                     .arg(MaxFileBytes / (1024 * 1024))
+                     .arg(MaxDecodedBytes / 4 / 1000000);
+    else if (result.outcome == ImportResult::Outcome::NotKept)
+        advice = QStringLiteral("\u201c%1\u201d could not be kept for the slideshow. %2 Make "
+                                "room there, then import the pictures from this one on again.")
+                     .arg(result.failedName, result.why);
     m_services.alerts->alert(QStringLiteral("Problem Loading Images"),
                              problem + QLatin1Char(' ') + advice);
     return nullptr;

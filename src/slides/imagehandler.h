@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,12 +21,14 @@ struct ImportResult
         Loaded, // every picture found
         Failed, // stopped at a file that did not load
         TooLarge, // stopped at a file too large to hold
+        NotKept, // stopped at a file that the disk would not take to keep it
         Cancelled, // stopped by the user
     };
     std::vector<SlidePtr> slides;
     Outcome outcome = Outcome::Loaded;
     QString failedName; // the file name of the file that stopped it
     bool failedInFolder = false; // that file was found by a folder scan
+    QString why; // for NotKept: why the disk would not take it
 };
 
 // Both orders of the slides and the position, as they stand at one moment: what an undone
@@ -111,6 +114,11 @@ public:
     // a stored picture is not a JPEG that decodes. Tells `control`, when given, how many
     // pictures are decoded, and gives up, changing nothing, once it is cancelled.
     bool decompressImages(const WorkControl *control = nullptr);
+    // What decompressImages does, for stored pictures already checked and put away while the
+    // file was read (StoredPictures), one for each stored name: the stored images are not used.
+    // False, with nothing changed, when their number is not the number of names, or a stored
+    // position is not one of a picture.
+    bool takeStoredPictures(std::vector<StoredPicture> pictures);
     const std::vector<QByteArray> &storedImages() const { return compressedImages; }
     const std::vector<QString> &storedNames() const { return names; }
     const std::vector<int32_t> &storedRandomOrder() const { return randomPositions; }
@@ -127,13 +135,21 @@ public:
     static QStringList dragOrder(const QStringList &paths);
     // Loads every picture of `paths` (every picture file beneath a folder, at any depth) in
     // order, and stops at the first that does not load, or when `control` is cancelled. Tells
-    // `control` how many of the pictures found are loaded.
-    static ImportResult loadImages(const QStringList &paths, const WorkControl &control);
+    // `control` how many of the pictures found are loaded, and `firstLoaded`, when given, the
+    // first slide as soon as it is loaded (on the calling thread).
+    static ImportResult loadImages(const QStringList &paths, const WorkControl &control,
+                                   const std::function<void(const SlidePtr &)> &firstLoaded = {});
     // Appends the slides of an import at the end of the slide list, all at once, and answers
     // the first slide of the whole list; nullptr when the import failed (the user is told, and
     // the slides loaded before the file that failed stay), was cancelled (the slides loaded
-    // before stay, and nobody is told), or nothing was found.
-    SlidePtr applyImport(const ImportResult &result);
+    // before stay, and nobody is told), or nothing was found. The first `alreadyTaken` slides
+    // of the result are in the list already (see takeFirstOfImport).
+    SlidePtr applyImport(const ImportResult &result, size_t alreadyTaken = 0);
+    // The first slide of an import into an empty slide list, taken as soon as it is loaded so
+    // that it can be shown while the rest loads: appended (and the random order made of it,
+    // while random is on). The import's result then comes with `alreadyTaken` 1. False, with
+    // nothing changed, when the list is not empty.
+    bool takeFirstOfImport(const SlidePtr &first);
     // Appends every picture file beneath `folder`, at any depth, on the calling thread. 0 when
     // the whole folder was scanned, -1 when a picture in it did not load and the scan stopped
     // there.

@@ -47,6 +47,15 @@ QByteArray encodeJpeg(const QImage &image, int quality)
     return bytes;
 }
 
+QByteArray storedJpeg(const Slide &slide)
+{
+    if (slide.isStoredJpeg())
+        return slide.encoded();
+    // Straight from the bytes, not through the slide's cache, which would keep the full-size
+    // pixels of every slide.
+    return encodeJpeg(decodeImage(slide.encoded()));
+}
+
 std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides, const WorkControl *control)
 {
     const int total = static_cast<int>(slides.size());
@@ -56,15 +65,7 @@ std::vector<QByteArray> storedJpegs(const std::vector<SlidePtr> &slides, const W
     return mapInOrder<QByteArray>(slides.size(), [&](std::size_t i) -> QByteArray {
         if (control && control->isCancelled())
             return {};
-        const Slide &slide = *slides[i];
-        QByteArray jpeg;
-        if (slide.isStoredJpeg()) {
-            jpeg = slide.encoded();
-        } else {
-            // Straight from the bytes, not through the slide's cache, which would keep the
-            // full-size pixels of every slide.
-            jpeg = encodeJpeg(decodeImage(slide.encoded()));
-        }
+        QByteArray jpeg = storedJpeg(*slides[i]);
         if (control)
             control->progress(++done, total);
         return jpeg;

@@ -16,6 +16,9 @@ inline constexpr int StoredJpegQuality = 90;
 // The picture as a JPEG file at `quality`; an empty array when it cannot be encoded.
 QByteArray encodeJpeg(const QImage &image, int quality = StoredJpegQuality);
 
+// The stored form of one slide, as storedJpegs below makes it, on the calling thread.
+QByteArray storedJpeg(const Slide &slide);
+
 // The stored form of every slide, in the order given. A slide rebuilt from a stored JPEG gives
 // back those very bytes, so reopening and saving a show loses nothing; every other slide is
 // decoded at full size, upright, and encoded at StoredJpegQuality. The work runs on the work

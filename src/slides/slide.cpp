@@ -21,7 +21,8 @@ SlidePtr Slide::fromEncoded(const QString &name, const QByteArray &encoded)
     const auto info = probeImage(encoded);
     if (!info)
         return nullptr;
-    return std::make_shared<const Slide>(Private {}, name, encoded, info->size);
+    return std::make_shared<const Slide>(Private {}, name,
+                                         std::make_shared<const SlideBytes>(encoded), info->size);
 }
 
 namespace {
@@ -61,25 +62,31 @@ ImageFault readPictureFile(const QString &path, QByteArray &bytes)
 
 } // namespace
 
-SlidePtr Slide::load(const QString &path, ImageFault *fault)
+SlidePtr Slide::load(const QString &path, ImageFault *fault, QString *why)
 {
-    ImageFault why = ImageFault::None;
+    ImageFault failure = ImageFault::None;
     SlidePtr slide;
     try {
         QByteArray encoded;
-        why = readPictureFile(path, encoded);
-        if (why == ImageFault::None) {
-            if (const auto info = validateImage(encoded, &why))
-                slide = std::make_shared<const Slide>(Private {}, QFileInfo(path).fileName(),
-                                                      encoded, info->size);
+        failure = readPictureFile(path, encoded);
+        if (failure == ImageFault::None) {
+            if (const auto info = validateImage(encoded, &failure)) {
+                // Kept from the bytes just checked, not read again from the file, which may
+                // change in between.
+                if (auto bytes = SlideBytes::spill(encoded, why))
+                    slide = std::make_shared<const Slide>(Private {}, QFileInfo(path).fileName(),
+                                                          std::move(bytes), info->size);
+                else
+                    failure = ImageFault::NotKept;
+            }
         }
     } catch (const std::bad_alloc &) {
-        why = ImageFault::TooLarge;
+        failure = ImageFault::TooLarge;
         slide = nullptr;
     }
     if (fault)
-        *fault
-            = slide ? ImageFault::None : (why == ImageFault::None ? ImageFault::NotAPicture : why);
+        *fault = slide ? ImageFault::None
+                       : (failure == ImageFault::None ? ImageFault::NotAPicture : failure);
     return slide;
 }
 
@@ -91,22 +98,44 @@ SlidePtr Slide::fromImage(const QString &name, const QImage &image)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG", 100);
-    return std::make_shared<const Slide>(Private {}, name, bytes, image.size());
+    return std::make_shared<const Slide>(Private {}, name,
+                                         std::make_shared<const SlideBytes>(bytes), image.size());
+}
+
+std::optional<StoredPicture> Slide::checkStoredJpeg(const QByteArray &jpeg, ImageFault *fault,
+                                                    QString *why)
+{
+    ImageFault failure = ImageFault::NotAPicture;
+    std::optional<StoredPicture> picture;
+    if (isJpeg(jpeg)) {
+        if (const auto info = validateImage(jpeg, &failure)) {
+            if (auto bytes = SlideBytes::spill(jpeg, why))
+                picture = StoredPicture { std::move(bytes), info->size };
+            else
+                failure = ImageFault::NotKept;
+        }
+    }
+    if (fault)
+        *fault = picture ? ImageFault::None
+                         : (failure == ImageFault::None ? ImageFault::NotAPicture : failure);
+    return picture;
+}
+
+SlidePtr Slide::fromStoredPicture(const QString &name, const StoredPicture &picture)
+{
+    return std::make_shared<const Slide>(Private {}, name, picture.bytes, picture.size, true);
 }
 
 SlidePtr Slide::fromStoredJpeg(const QString &name, const QByteArray &jpeg)
 {
-    if (!isJpeg(jpeg))
-        return nullptr;
-    const auto info = validateImage(jpeg);
-    if (!info)
-        return nullptr;
-    return std::make_shared<const Slide>(Private{}, name, jpeg, info->size, true);
+    const auto picture = checkStoredJpeg(jpeg);
+    return picture ? fromStoredPicture(name, *picture) : nullptr;
 }
 
-Slide::Slide(Private, const QString &name, const QByteArray &encoded, QSize size, bool storedJpeg)
+Slide::Slide(Private, const QString &name, std::shared_ptr<const SlideBytes> bytes, QSize size,
+             bool storedJpeg)
     : m_name(name)
-    , m_encoded(encoded)
+    , m_bytes(std::move(bytes))
     , m_size(size)
     , m_storedJpeg(storedJpeg)
 {
@@ -133,7 +162,8 @@ QImage Slide::pixels(QSize target) const
     }
     QImage image;
     try {
-        image = decodeImage(m_encoded, target);
+        // An empty array (bytes that cannot be read back) decodes to a null image.
+        image = decodeImage(encoded(), target);
     } catch (...) {
         finishDecoding(target, QImage());
         throw;

@@ -17,6 +17,7 @@ struct SlideLoader::Shared
     {
         SlidePtr slide;
         ImageFault fault = ImageFault::None;
+        QString why;
     };
     std::mutex mutex;
     std::condition_variable changed;
@@ -62,11 +63,11 @@ void SlideLoader::startAhead()
             if (!cancelled) {
                 // Nothing may leave a pool thread: an exception there ends the program.
                 try {
-                    result.slide = Slide::load(path, &result.fault);
+                    result.slide = Slide::load(path, &result.fault, &result.why);
                 } catch (const std::bad_alloc &) {
-                    result = { nullptr, ImageFault::TooLarge };
+                    result = { nullptr, ImageFault::TooLarge, {} };
                 } catch (...) {
-                    result = { nullptr, ImageFault::NotAPicture };
+                    result = { nullptr, ImageFault::NotAPicture, {} };
                 }
             }
             std::lock_guard lock(shared->mutex);
@@ -78,7 +79,7 @@ void SlideLoader::startAhead()
     }
 }
 
-SlidePtr SlideLoader::next(ImageFault *fault)
+SlidePtr SlideLoader::next(ImageFault *fault, QString *why)
 {
     if (m_taken >= m_paths.size())
         return nullptr;
@@ -91,6 +92,8 @@ SlidePtr SlideLoader::next(ImageFault *fault)
         slide = std::move(m_shared->results[index]->slide);
         if (fault)
             *fault = m_shared->results[index]->fault;
+        if (why)
+            *why = m_shared->results[index]->why;
         m_shared->results[index].reset();
     }
     ++m_taken;

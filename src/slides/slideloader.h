@@ -22,8 +22,9 @@ public:
 
     qsizetype count() const { return m_paths.size(); }
     // The slide of the next path in order (waiting for it if need be); nullptr when that file
-    // did not load, and `fault` then says whether it was too large. Call at most count() times.
-    SlidePtr next(ImageFault *fault = nullptr);
+    // did not load, and `fault` and `why` then say why (see Slide::load). Call at most count()
+    // times.
+    SlidePtr next(ImageFault *fault = nullptr, QString *why = nullptr);
 
 private:
     struct Shared;

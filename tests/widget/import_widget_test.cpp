@@ -1,6 +1,7 @@
 #include "app/dragwatcher.h"
 #include "app/mainmenu.h"
 #include "document/mydocument.h"
+#include "document/show.h"
 #include "fakes.h"
 #include "jobwaits.h"
 #include "platform/qt/documentcontroller.h"
@@ -64,6 +65,29 @@ TEST_F(DragWatcherTest, FilesWithNoShowOpenMakeOneUntitledShow)
     EXPECT_TRUE(fakes.alerts.alerts.empty());
 }
 
+// Only an empty show has its first picture shown while the rest loads; one with slides takes the
+// import all at once.
+TEST_F(DragWatcherTest, AnEmptyShowShowsItsFirstPictureWhileTheRestLoads)
+{
+    controller.openUntitledDocumentAndDisplay();
+    MyDocument *document = current();
+    using Seen = std::pair<int, bool>; // slides held, import still running
+    std::vector<Seen> seen;
+    QObject::connect(document->show(), &Show::shownSlideChanged, [&](const SlidePtr &slide) {
+        if (slide)
+            seen.emplace_back(document->getImageHandler()->numImages(), document->isImporting());
+    });
+    ASSERT_TRUE(importNow(document, { path("img10.jpg"), path("IMG1.jpg"), path("img2.jpg") }));
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen.front(), Seen(1, true));
+    EXPECT_EQ(seen.back(), Seen(3, false));
+    EXPECT_EQ(document->window()->windowTitle(), QStringLiteral("Untitled - IMG1.jpg"));
+
+    seen.clear();
+    ASSERT_TRUE(importNow(document, { path("more.jpg") }));
+    EXPECT_EQ(seen, std::vector<Seen> { Seen(4, false) });
+}
+
 TEST_F(DragWatcherTest, FilesGoIntoTheCurrentShowAndItsFirstSlideIsShown)
 {
     ASSERT_EQ(openFilesNow(watcher, { path("img2.jpg") }), DragWatcher::Success);
@@ -82,12 +106,16 @@ TEST_F(DragWatcherTest, NotAPictureLeavesTheNewShowEmptyAndReportsFailure)
     ASSERT_EQ(fakes.alerts.alerts.size(), 1u);
     EXPECT_EQ(fakes.alerts.alerts[0].messageText, QStringLiteral("Problem Loading Images"));
 
-    // The last in sorted order fails: the others stay, the view stays empty.
+    // The last in sorted order fails half-way into the still empty show: the others stay, and
+    // the view ends empty even though the first was shown while the rest loaded.
     writeFile(path("z.jpg"), "broken");
-    EXPECT_EQ(openFilesNow(watcher, { path("z.jpg"), path("img2.jpg") }), DragWatcher::Failure);
-    EXPECT_EQ(current()->getImageHandler()->numImages(), 1);
+    EXPECT_EQ(openFilesNow(watcher, { path("z.jpg"), path("img10.jpg"), path("img2.jpg") }),
+              DragWatcher::Failure);
+    EXPECT_EQ(current()->getImageHandler()->numImages(), 2);
     EXPECT_EQ(current()->currentImageView()->image(), nullptr);
     EXPECT_EQ(current()->window()->windowTitle(), QStringLiteral("Untitled"));
+    ASSERT_EQ(fakes.alerts.alerts.size(), 2u);
+    EXPECT_EQ(fakes.alerts.alerts[1].messageText, QStringLiteral("Problem Loading Images"));
 }
 
 TEST_F(DragWatcherTest, DropOnAWindowGoesToThatWindowsShow)

@@ -577,3 +577,86 @@ TEST_F(ShowDocumentTest, TheFileMenuHasTheFileCommands)
     ASSERT_TRUE(QTest::qWaitFor([&] { return current() != nullptr; }, JobDeadlineMs));
     EXPECT_EQ(current()->fileName(), file);
 }
+
+// A show holds on to its pictures whatever becomes of the files they came from: the pictures it
+// imported, or the show file it was opened from.
+TEST_F(ShowDocumentTest, PicturesOutliveTheFilesTheyCameFrom)
+{
+    const std::vector<QColor> colors { Qt::red, Qt::green, Qt::blue };
+    const char *names[] = { "one.jpg", "two.jpg", "three.jpg" };
+    auto removeOriginals = [&] {
+        for (const char *name : names)
+            ASSERT_TRUE(QFile::remove(path(name)));
+    };
+    struct Case
+    {
+        const char *what;
+        bool openedFromShowFile;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        { "originals deleted", false, removeOriginals },
+        { "originals moved", false,
+          [&] {
+              ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("moved")));
+              for (const char *name : names)
+                  ASSERT_TRUE(QFile::rename(
+                      path(name), dir.filePath(QStringLiteral("moved/") + QLatin1String(name))));
+          } },
+        { "originals rewritten", false,
+          [&] {
+              for (const char *name : names)
+                  writeJpeg(path(name), Qt::yellow);
+          } },
+        // Rewritten in place, not renamed over: the worst that can happen to a file being read.
+        { "show file rewritten while open", true,
+          [&] {
+              removeOriginals();
+              QFile show(path("source.lrshow"));
+              ASSERT_TRUE(show.open(QIODevice::ReadWrite));
+              const QByteArray garbage(show.size(), 'x');
+              ASSERT_EQ(show.write(garbage), garbage.size());
+          } },
+        { "show file deleted while open", true,
+          [&] {
+              removeOriginals();
+              ASSERT_TRUE(QFile::remove(path("source.lrshow")));
+          } },
+    };
+    auto expectPictures = [&](MyDocument *document) {
+        ASSERT_TRUE(document);
+        const std::vector<SlidePtr> &slides = document->getImageHandler()->slides();
+        ASSERT_EQ(slides.size(), colors.size());
+        for (const SlidePtr &slide : slides) {
+            const auto named = std::find(std::begin(names), std::end(names), slide->name());
+            ASSERT_NE(named, std::end(names)) << slide->name().toStdString();
+            QImage expected(slide->size(), QImage::Format_RGB32);
+            expected.fill(colors[size_t(named - std::begin(names))]);
+            EXPECT_LT(meanDifference(slide->pixels(slide->size()), expected), 8.0)
+                << slide->name().toStdString();
+        }
+    };
+
+    int round = 0;
+    for (const Case &test : cases) {
+        SCOPED_TRACE(test.what);
+        for (size_t i = 0; i < colors.size(); ++i)
+            writeJpeg(path(names[i]), colors[i]);
+        MyDocument *document = nullptr;
+        if (test.openedFromShowFile)
+            document = openNow(controller, savedShow("source.lrshow"));
+        else
+            document = showOfThree();
+        test.change();
+        expectPictures(document);
+
+        const QString saved = dir.filePath(QStringLiteral("saved%1.lrshow").arg(++round));
+        panels.saveAsAnswer = saved;
+        ASSERT_TRUE(saveAsNow(controller, document));
+        controller.closeDocument(document);
+        document = openNow(controller, saved);
+        expectPictures(document);
+        controller.closeDocument(document);
+        QDir(dir.filePath(QStringLiteral("moved"))).removeRecursively();
+    }
+}
