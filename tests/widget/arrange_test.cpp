@@ -315,3 +315,23 @@ TEST_F(ArrangeTest, ClickingAThumbnailTakesTheShowThereAsAStepDoes)
         EXPECT_EQ(document->currentImageView()->image(), next);
     }
 }
+
+// An import into an empty show puts its first slide up before the rest has loaded; undoing the
+// import must still take the show back to empty, not to that first slide.
+TEST_F(ArrangeTest, AnImportWhoseFirstSlideCameEarlyIsUndoneAsOneStep)
+{
+    const ShowState before = state();
+    ImportResult result;
+    for (const char *name : { "f.jpg", "g.jpg", "h.jpg" })
+        result.slides.push_back(makeSlide(QString::fromLatin1(name)));
+    document->takeFirstOfImport(result.slides.front());
+    ASSERT_EQ(letters(slides().slides()), QStringLiteral("f"));
+    document->applyImport(result);
+    const ShowState after = state();
+    ASSERT_EQ(letters(slides().slides()), QStringLiteral("fgh"));
+
+    document->undo();
+    EXPECT_EQ(state(), before);
+    document->redo();
+    EXPECT_EQ(state(), after);
+}
