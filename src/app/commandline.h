@@ -13,7 +13,7 @@ public:
     // Sets up `parser` with --help, --version and the paths.
     static void describe(QCommandLineParser &parser);
     // Whether the arguments ask only for help or the version, which need no display: the
-    // program can answer them before it connects to one. Arguments after "--" are paths.
+    // program can answer them before it connects to one. Read as QCommandLineParser reads them.
     static bool asksForInformationOnly(const QStringList &arguments);
     // Every path of `given` made absolute (a program already running has a working folder of
     // its own), in the order given. Paths that do not exist are kept: the import reports them

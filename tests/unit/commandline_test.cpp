@@ -61,4 +61,7 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayUnlessTheyFollowTheEndOfOptions)
     // The program's own name is not an argument, and after "--" everything is a path.
     EXPECT_FALSE(CommandLine::asksForInformationOnly({ QStringLiteral("--help") }));
     EXPECT_FALSE(asks({ QStringLiteral("--"), QStringLiteral("--help") }));
+    // Short options run together as Qt reads them; "-?" is no option of Qt's on Linux.
+    EXPECT_TRUE(asks({ QStringLiteral("-vh") }));
+    EXPECT_FALSE(asks({ QStringLiteral("-?") }));
 }
