@@ -363,6 +363,7 @@ ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &
             result.outcome = fault == ImageFault::TooLarge ? ImportResult::Outcome::TooLarge
                                                            : ImportResult::Outcome::Failed;
             result.failedName = QFileInfo(items[i].path).fileName();
+            result.failedPath = QFileInfo(items[i].path).absoluteFilePath();
             result.failedInFolder = items[i].inFolder;
             return result;
         }
@@ -431,26 +432,27 @@ int32_t ImageHandler::scanDirectory(const QString &folder)
 SlidePtr ImageHandler::nothingFound()
 {
     m_services.alerts->beep();
-    m_services.alerts->alert(QStringLiteral("No Valid Files Found"),
-                             QStringLiteral("No valid image files were found."));
+    m_services.alerts->alert(tr("No Valid Files Found"), tr("No valid image files were found."));
     return nullptr;
 }
 
 SlidePtr ImageHandler::loadFailure(const ImportResult &result)
 {
     m_services.alerts->beep();
-    const QString problem = QStringLiteral("Lanternreel encountered problems loading your images.");
+    const QString problem = tr("Lanternreel encountered problems loading your images.");
     // A picture refused for its size is not corrupt, and saying so would send the user looking
     // for damage that is not there.
     const QString advice = result.outcome == ImportResult::Outcome::TooLarge
-        ? QStringLiteral("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
-                         "to %2 MB holding up to %3 megapixels.")
+        ? tr("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
+             "to %2 MB holding up to %3 megapixels.")
               .arg(result.failedName)
               .arg(MaxFileBytes / (1024 * 1024))
               .arg(MaxDecodedBytes / 4 / 1000000)
-        : QStringLiteral("Please make sure none are corrupt.");
-    m_services.alerts->alert(QStringLiteral("Problem Loading Images"),
-                             problem + QLatin1Char(' ') + advice);
+        : tr("Please make sure none are corrupt.");
+    // Which file it was, so the user knows which one to look at.
+    m_services.alerts->alert(tr("Problem Loading Images"), problem + QLatin1Char(' ') + advice,
+                             tr("The file that did not load:\n%1")
+                                 .arg(QDir::toNativeSeparators(result.failedPath)));
     return nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include "slides/workcontrol.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -25,6 +26,7 @@ struct ImportResult
     std::vector<SlidePtr> slides;
     Outcome outcome = Outcome::Loaded;
     QString failedName; // the file name of the file that stopped it
+    QString failedPath; // and where it is
     bool failedInFolder = false; // that file was found by a folder scan
 };
 
@@ -33,6 +35,8 @@ struct ImportResult
 // (`randomOrder`); positions index the order in use. A nil result (nullptr) means "no slide".
 class ImageHandler
 {
+    Q_DECLARE_TR_FUNCTIONS(ImageHandler)
+
 public:
     explicit ImageHandler(const Services &services);
     ImageHandler(const ImageHandler &) = delete;

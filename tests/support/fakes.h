@@ -23,15 +23,18 @@ struct RecordedAlert
 {
     QString messageText;
     QString informativeText;
+    QString details;
 };
 
 class FakeAlerts : public Alerts
 {
 public:
     void beep() override { ++beeps; }
-    void alert(const QString &messageText, const QString &informativeText) override
+    using Alerts::alert;
+    void alert(const QString &messageText, const QString &informativeText,
+               const QString &details) override
     {
-        alerts.push_back({ messageText, informativeText });
+        alerts.push_back({ messageText, informativeText, details });
         if (onAlert)
             onAlert();
     }

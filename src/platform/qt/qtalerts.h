@@ -7,8 +7,10 @@ namespace lanternreel {
 class QtAlerts : public Alerts
 {
 public:
+    using Alerts::alert;
     void beep() override;
-    void alert(const QString &messageText, const QString &informativeText) override;
+    void alert(const QString &messageText, const QString &informativeText,
+               const QString &details) override;
 };
 
 } // namespace lanternreel
