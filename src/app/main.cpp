@@ -2,6 +2,7 @@
 #include "app/dragwatcher.h"
 #include "app/instancedoor.h"
 #include "app/mainmenu.h"
+#include "app/translations.h"
 #include "document/mydocument.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/documentpanels.h"
@@ -37,8 +38,12 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // The desktop finds the program's name and icon by this, and its window by the same name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lanternreel.Lanternreel"));
     // What is left after Qt took its own options is ours: options, then files to open.
     parser.process(app);
+    // After the options, so that what the program prints stays English.
+    installTranslations(app);
     // A path that does not exist goes to the import like the others, which reports it as a
     // file that did not load (and a second launch hears of the failure).
     const QStringList paths = CommandLine::absolutePaths(parser.positionalArguments());

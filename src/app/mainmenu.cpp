@@ -1,5 +1,6 @@
 #include "mainmenu.h"
 
+#include "app/helpwindows.h"
 #include "document/mydocument.h"
 #include "document/show.h"
 #include "platform/qt/documentcontroller.h"
@@ -98,6 +99,15 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::addSong);
     addCommand(tr("&Slideshow"), tr("Remove Sound"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace), &MyDocument::removeSong);
+
+    // Over the active window, without blocking it.
+    QAction *shortcuts = addAction(tr("&Help"), tr("&Keyboard Shortcuts"), QKeySequence());
+    connect(shortcuts, &QAction::triggered, this,
+            [this] { makeShortcutsWindow(m_menus, QApplication::activeWindow())->show(); });
+    QAction *about = addAction(tr("&Help"), tr("&About Lanternreel"), QKeySequence());
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this,
+            [] { makeAboutWindow(QApplication::activeWindow())->show(); });
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);

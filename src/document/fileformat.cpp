@@ -48,7 +48,7 @@ Document::ReadWork MyDocument::readWork(const QString &) const
             return nullptr;
         if (!decoded->getImageHandler()->decompressImages(&control)) {
             if (why && !control.isCancelled())
-                *why = QStringLiteral("It is damaged: a picture in it does not decode.");
+                *why = tr("It is damaged: a picture in it does not decode.");
             return nullptr;
         }
         auto content = std::make_shared<ShowContent>();
@@ -85,8 +85,8 @@ void MyDocument::tellAboutMissingSounds()
         paths.append(sound->path());
     m_services.alerts->beep();
     m_services.alerts->alert(
-        QStringLiteral("Missing Sound Files"),
-        QStringLiteral("The soundtrack will skip these sound files, which are missing or cannot "
+        tr("Missing Sound Files"),
+        tr("The soundtrack will skip these sound files, which are missing or cannot "
                        "be played:\n%1")
             .arg(paths.join(QLatin1Char('\n'))));
 }

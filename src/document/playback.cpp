@@ -16,8 +16,8 @@ bool MyDocument::refuseEmptyShow()
         return false;
     m_services.alerts->beep();
     m_services.alerts->alert(
-        QStringLiteral("Slideshow Is Empty"),
-        QStringLiteral("For a slideshow to be run, you must first import images."));
+        tr("Slideshow Is Empty"),
+        tr("For a slideshow to be run, you must first import images."));
     return true;
 }
 

@@ -50,8 +50,8 @@ void MyDocument::savePreferences(PreferencesPanel &panel)
     }
     m_services.alerts->beep();
     m_services.alerts->alert(
-        QStringLiteral("Invalid Timer Interval"),
-        QStringLiteral("The time between slides must be an integer greater than 0."));
+        tr("Invalid Timer Interval"),
+        tr("The time between slides must be an integer greater than 0."));
 }
 
 void MyDocument::cancelPreferences()

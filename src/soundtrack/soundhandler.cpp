@@ -72,8 +72,8 @@ void SoundHandler::addSong()
             // The files before this one are in the soundtrack, and already in every table while
             // the alert waits for the user.
             m_services.alerts->alert(
-                QStringLiteral("Invalid Sound File"),
-                QStringLiteral("The sound file you have selected is invalid."));
+                tr("Invalid Sound File"),
+                tr("The sound file you have selected is invalid."));
             return;
         }
         listenTo(*sound);

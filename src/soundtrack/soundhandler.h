@@ -2,6 +2,7 @@
 
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QVariant>
@@ -21,6 +22,8 @@ class SoundtrackModel;
 // table, in every soundtrack panel of the show at once.
 class SoundHandler
 {
+    Q_DECLARE_TR_FUNCTIONS(SoundHandler)
+
 public:
     explicit SoundHandler(const Services &services);
     SoundHandler(const SoundHandler &) = delete;

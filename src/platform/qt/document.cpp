@@ -132,7 +132,7 @@ QString Document::busyReason() const
 QString Document::displayName() const
 {
     if (m_fileName.isEmpty())
-        return QStringLiteral("Untitled");
+        return tr("Untitled");
     // The last dot of the last path component and what follows it go.
     const QString last = QFileInfo(m_fileName).fileName();
     const qsizetype dot = last.lastIndexOf(QLatin1Char('.'));

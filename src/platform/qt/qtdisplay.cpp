@@ -1,5 +1,6 @@
 #include "qtdisplay.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -47,7 +48,7 @@ bool QtDisplay::captureMainDisplay()
 {
     const QDBusMessage reply
         = callScreenSaver(QStringLiteral("Inhibit"),
-                          { m_applicationName, QStringLiteral("A slideshow is being presented") });
+                          { m_applicationName, QCoreApplication::translate("QtDisplay", "A slideshow is being presented") });
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
         return false;
     bool ok = false;

@@ -2,10 +2,7 @@
 
 namespace lanternreel {
 
-QtPreferenceStore::QtPreferenceStore()
-    : m_settings(QStringLiteral("Lanternreel"), QStringLiteral("Lanternreel"))
-{
-}
+QtPreferenceStore::QtPreferenceStore() = default;
 
 void QtPreferenceStore::registerDefaults(const QVariantMap &defaults)
 {

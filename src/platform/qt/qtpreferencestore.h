@@ -6,7 +6,7 @@
 
 namespace lanternreel {
 
-// QSettings under the organisation and application "Lanternreel".
+// The desktop's per-user store, under the names main() gives the application.
 class QtPreferenceStore : public PreferenceStore
 {
 public:
