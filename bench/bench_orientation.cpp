@@ -28,14 +28,22 @@ int qtOrientation(const QByteArray &encoded)
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "jpeg");
     switch (reader.transformation()) {
-    case QImageIOHandler::TransformationMirror: return 2;
-    case QImageIOHandler::TransformationRotate180: return 3;
-    case QImageIOHandler::TransformationFlip: return 4;
-    case QImageIOHandler::TransformationFlipAndRotate90: return 5;
-    case QImageIOHandler::TransformationRotate90: return 6;
-    case QImageIOHandler::TransformationMirrorAndRotate90: return 7;
-    case QImageIOHandler::TransformationRotate270: return 8;
-    default: return 1;
+    case QImageIOHandler::TransformationMirror:
+        return 2;
+    case QImageIOHandler::TransformationRotate180:
+        return 3;
+    case QImageIOHandler::TransformationFlip:
+        return 4;
+    case QImageIOHandler::TransformationFlipAndRotate90:
+        return 5;
+    case QImageIOHandler::TransformationRotate90:
+        return 6;
+    case QImageIOHandler::TransformationMirrorAndRotate90:
+        return 7;
+    case QImageIOHandler::TransformationRotate270:
+        return 8;
+    default:
+        return 1;
     }
 }
 
@@ -72,8 +80,8 @@ int main(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     QCoreApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QStringLiteral(LANTERNREEL_EXIF_SAMPLES);
+    const QString folder
+        = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LANTERNREEL_EXIF_SAMPLES);
     const QDir dir(folder);
     int disagreements = 0;
     for (const QString &name : dir.entryList({ QStringLiteral("*.jpg") }, QDir::Files)) {

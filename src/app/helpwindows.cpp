@@ -61,7 +61,8 @@ QWidget *makeAboutWindow(QWidget *parent)
     box->setObjectName(QStringLiteral("aboutWindow"));
     box->setIconPixmap(QIcon::fromTheme(QStringLiteral("lanternreel")).pixmap(64));
     box->setWindowTitle(QCoreApplication::translate("HelpWindows", "About Lanternreel"));
-    box->setText(QStringLiteral("<b>Lanternreel %1</b>").arg(QCoreApplication::applicationVersion()));
+    box->setText(
+        QStringLiteral("<b>Lanternreel %1</b>").arg(QCoreApplication::applicationVersion()));
     box->setInformativeText(QCoreApplication::translate(
         "HelpWindows",
         "Builds a slideshow from your pictures, gives it a soundtrack and presents it.<br><br>"

@@ -87,7 +87,7 @@ void MyDocument::tellAboutMissingSounds()
     m_services.alerts->alert(
         tr("Missing Sound Files"),
         tr("The soundtrack will skip these sound files, which are missing or cannot "
-                       "be played:\n%1")
+           "be played:\n%1")
             .arg(paths.join(QLatin1Char('\n'))));
 }
 

@@ -15,9 +15,8 @@ bool MyDocument::refuseEmptyShow()
     if (m_show->slides().numImages() > 0)
         return false;
     m_services.alerts->beep();
-    m_services.alerts->alert(
-        tr("Slideshow Is Empty"),
-        tr("For a slideshow to be run, you must first import images."));
+    m_services.alerts->alert(tr("Slideshow Is Empty"),
+                             tr("For a slideshow to be run, you must first import images."));
     return true;
 }
 

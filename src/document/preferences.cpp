@@ -49,9 +49,8 @@ void MyDocument::savePreferences(PreferencesPanel &panel)
         return;
     }
     m_services.alerts->beep();
-    m_services.alerts->alert(
-        tr("Invalid Timer Interval"),
-        tr("The time between slides must be an integer greater than 0."));
+    m_services.alerts->alert(tr("Invalid Timer Interval"),
+                             tr("The time between slides must be an integer greater than 0."));
 }
 
 void MyDocument::cancelPreferences()

@@ -141,7 +141,8 @@ bool Mp4Writer::Private::openVideo(QSize size, int framesPerSecond)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name("libx264");
     if (!codec)
-        return fail(QCoreApplication::translate("Mp4Writer", "This FFmpeg has no H.264 encoder (libx264)"));
+        return fail(
+            QCoreApplication::translate("Mp4Writer", "This FFmpeg has no H.264 encoder (libx264)"));
     video.reset(avcodec_alloc_context3(codec));
     if (!video)
         return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
@@ -175,7 +176,8 @@ bool Mp4Writer::Private::openVideo(QSize size, int framesPerSecond)
     const int result = avcodec_open2(c, codec, &raw);
     std::unique_ptr<AVDictionary, DictionaryFreer> options(raw);
     if (result < 0)
-        return fail(QCoreApplication::translate("Mp4Writer", "Cannot start the H.264 encoder"), result);
+        return fail(QCoreApplication::translate("Mp4Writer", "Cannot start the H.264 encoder"),
+                    result);
 
     videoStream = avformat_new_stream(output, nullptr);
     if (!videoStream || avcodec_parameters_from_context(videoStream->codecpar, c) < 0)
@@ -198,7 +200,8 @@ bool Mp4Writer::Private::openVideo(QSize size, int framesPerSecond)
                                 c->pix_fmt, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr,
                                 nullptr));
     if (!scaler)
-        return fail(QCoreApplication::translate("Mp4Writer", "Cannot convert pictures for the H.264 encoder"));
+        return fail(QCoreApplication::translate("Mp4Writer",
+                                                "Cannot convert pictures for the H.264 encoder"));
     // Full-range RGB in, limited-range BT.709 out, as tagged above.
     sws_setColorspaceDetails(scaler.get(), sws_getCoefficients(SWS_CS_DEFAULT), 1,
                              sws_getCoefficients(SWS_CS_ITU709), 0, 0, 1 << 16, 1 << 16);
@@ -223,7 +226,8 @@ bool Mp4Writer::Private::openSound()
         c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     const int result = avcodec_open2(c, codec, nullptr);
     if (result < 0)
-        return fail(QCoreApplication::translate("Mp4Writer", "Cannot start the AAC encoder"), result);
+        return fail(QCoreApplication::translate("Mp4Writer", "Cannot start the AAC encoder"),
+                    result);
     soundStream = avformat_new_stream(output, nullptr);
     if (!soundStream || avcodec_parameters_from_context(soundStream->codecpar, c) < 0)
         return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
@@ -350,14 +354,17 @@ bool Mp4Writer::finish(int64_t endSample)
         const int result = av_interleaved_write_frame(d->output, last);
         d->holding = false;
         if (result < 0)
-            return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot write the file"), result);
+            return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot write the file"),
+                           result);
     }
     int result = av_write_trailer(d->output);
     if (result < 0)
-        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot complete the file"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot complete the file"),
+                       result);
     result = avio_closep(&d->output->pb);
     if (result < 0)
-        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot complete the file"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot complete the file"),
+                       result);
     return true;
 }
 

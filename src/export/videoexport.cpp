@@ -118,7 +118,8 @@ QString validate(const VideoExportSettings &settings)
     if (settings.slideCount <= 0 || !settings.picture)
         return QCoreApplication::translate("VideoExport", "There are no slides to export.");
     if (settings.secondsPerSlide <= 0)
-        return QCoreApplication::translate("VideoExport", "The time between slides must be at least one second.");
+        return QCoreApplication::translate("VideoExport",
+                                           "The time between slides must be at least one second.");
     const QSize size = settings.frameSize;
     if (size.width() < 16 || size.height() < 16 || size.width() > 8192 || size.height() > 8192
         || size.width() % 2 != 0 || size.height() % 2 != 0)
@@ -127,7 +128,9 @@ QString validate(const VideoExportSettings &settings)
             .arg(size.width())
             .arg(size.height());
     if (int64_t(settings.slideCount) * settings.secondsPerSlide > MaxSeconds)
-        return QCoreApplication::translate("VideoExport", "The video would be longer than %1 hours.").arg(MaxSeconds / 3600);
+        return QCoreApplication::translate("VideoExport",
+                                           "The video would be longer than %1 hours.")
+            .arg(MaxSeconds / 3600);
     return {};
 }
 
@@ -150,7 +153,8 @@ VideoExportResult writeVideo(const VideoExportSettings &settings, const std::ato
         return result;
     };
     const auto writeFailed = [&](const QString &why) {
-        return failed(QCoreApplication::translate("VideoExport", "The video could not be written to “%1”: %2.")
+        return failed(QCoreApplication::translate("VideoExport",
+                                                  "The video could not be written to “%1”: %2.")
                           .arg(QDir::toNativeSeparators(settings.path), why));
     };
     if (const QString invalid = validate(settings); !invalid.isEmpty())
@@ -239,7 +243,9 @@ VideoExportResult writeVideo(const VideoExportSettings &settings, const std::ato
                 if (slide + 1 < settings.slideCount)
                     nextPicture = pictureOf(slide + 1);
                 if (picture.isNull())
-                    return failed(QCoreApplication::translate("VideoExport", "Slide %1 could not be read.").arg(slide + 1));
+                    return failed(
+                        QCoreApplication::translate("VideoExport", "Slide %1 could not be read.")
+                            .arg(slide + 1));
                 if (!writer.setPicture(
                         composeFrame(picture, settings.frameSize, settings.background)))
                     return writeFailed(writer.error());
@@ -258,7 +264,8 @@ VideoExportResult writeVideo(const VideoExportSettings &settings, const std::ato
         result.outcome = VideoExportResult::Outcome::Written;
         return result;
     } catch (const std::bad_alloc &) {
-        return failed(QCoreApplication::translate("VideoExport", "There is not enough memory to export the video."));
+        return failed(QCoreApplication::translate(
+            "VideoExport", "There is not enough memory to export the video."));
     } catch (const std::exception &error) {
         return failed(QString::fromLocal8Bit(error.what()));
     }

@@ -450,9 +450,9 @@ SlidePtr ImageHandler::loadFailure(const ImportResult &result)
               .arg(MaxDecodedBytes / 4 / 1000000)
         : tr("Please make sure none are corrupt.");
     // Which file it was, so the user knows which one to look at.
-    m_services.alerts->alert(tr("Problem Loading Images"), problem + QLatin1Char(' ') + advice,
-                             tr("The file that did not load:\n%1")
-                                 .arg(QDir::toNativeSeparators(result.failedPath)));
+    m_services.alerts->alert(
+        tr("Problem Loading Images"), problem + QLatin1Char(' ') + advice,
+        tr("The file that did not load:\n%1").arg(QDir::toNativeSeparators(result.failedPath)));
     return nullptr;
 }
 

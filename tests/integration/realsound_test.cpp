@@ -4,10 +4,10 @@
 #include "soundtrack/soundhandler.h"
 #include "tonefiles.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

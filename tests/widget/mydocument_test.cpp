@@ -234,8 +234,7 @@ TEST_F(MyDocumentTest, LoadingTheWindowOfAShowWithSlidesShowsTheFirst)
 TEST_F(MyDocumentTest, EmptyShowHintIsThereExactlyWhileTheShowHasNoSlides)
 {
     const auto hintShown = [](MyDocument *document) {
-        const auto *hint
-            = document->window()->findChild<QLabel *>(QStringLiteral("emptyShowHint"));
+        const auto *hint = document->window()->findChild<QLabel *>(QStringLiteral("emptyShowHint"));
         EXPECT_TRUE(hint && hint->testAttribute(Qt::WA_TransparentForMouseEvents));
         return hint && hint->isVisibleTo(document->window());
     };

@@ -54,7 +54,8 @@ SeenAlert seeAlert(const std::function<void()> &raise)
 TEST(QtAlertsTest, TheTitleFitsAndTheDetailsAreThere)
 {
     const QString title = QStringLiteral("Invalid Timer Interval");
-    const QString text = QStringLiteral("The time between slides must be an integer greater than 0.");
+    const QString text
+        = QStringLiteral("The time between slides must be an integer greater than 0.");
     QFont bold = QApplication::font("QMdiSubWindowTitleBar");
     bold.setBold(true);
     const int needed = QFontMetrics(bold).horizontalAdvance(title) + 150;

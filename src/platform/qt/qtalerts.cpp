@@ -23,7 +23,8 @@ int widthForTitle(const QString &title, const QWidget &box)
 {
     QFont font = QApplication::font("QMdiSubWindowTitleBar");
     font.setBold(true);
-    int width = std::max(ReadableWidth, QFontMetrics(font).horizontalAdvance(title) + TitleBarExtras);
+    int width
+        = std::max(ReadableWidth, QFontMetrics(font).horizontalAdvance(title) + TitleBarExtras);
     if (const QScreen *screen = box.screen())
         width = std::min(width, screen->availableGeometry().width() * 3 / 4);
     return width;

@@ -46,9 +46,10 @@ QtDisplay::~QtDisplay()
 
 bool QtDisplay::captureMainDisplay()
 {
-    const QDBusMessage reply
-        = callScreenSaver(QStringLiteral("Inhibit"),
-                          { m_applicationName, QCoreApplication::translate("QtDisplay", "A slideshow is being presented") });
+    const QDBusMessage reply = callScreenSaver(
+        QStringLiteral("Inhibit"),
+        { m_applicationName,
+          QCoreApplication::translate("QtDisplay", "A slideshow is being presented") });
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
         return false;
     bool ok = false;

@@ -1,10 +1,10 @@
 #include "qtsound.h"
 
+#include <QApplication>
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QApplication>
 #include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QMessageBox>
@@ -114,8 +114,7 @@ void QtSound::releasePlayer()
 QtSoundFactory::QtSoundFactory(std::function<bool()> hasOutput)
     : m_hasOutput(hasOutput ? std::move(hasOutput)
                             : [] { return !QMediaDevices::audioOutputs().isEmpty(); })
-{
-}
+{ }
 
 std::unique_ptr<Sound> QtSoundFactory::makeSound(const QString &path)
 {
@@ -131,13 +130,12 @@ void QtSoundFactory::checkOutput()
     if (m_told || m_hasOutput())
         return;
     m_told = true;
-    auto *box = new QMessageBox(QMessageBox::Information,
-                                QCoreApplication::translate("QtSoundFactory", "No Sound Output"),
-                                QCoreApplication::translate(
-                                    "QtSoundFactory",
+    auto *box = new QMessageBox(
+        QMessageBox::Information, QCoreApplication::translate("QtSoundFactory", "No Sound Output"),
+        QCoreApplication::translate("QtSoundFactory",
                                     "Lanternreel found no audio device or sound server, so the "
                                     "soundtrack plays silently."),
-                                QMessageBox::Ok, QApplication::activeWindow());
+        QMessageBox::Ok, QApplication::activeWindow());
     box->setObjectName(QStringLiteral("noSoundOutput"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
