@@ -21,6 +21,10 @@ int main(int argc, char *argv[])
     // back to a sink that plays silently in time, so the soundtrack still sequences.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // An X11 window's WM_CLASS names the desktop file too (Wayland's app id is the desktop file
+    // name), so that the desktop shows the running program's own name and icon.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", "org.lanternreel.Lanternreel");
     QCoreApplication::setOrganizationName(QStringLiteral("Lanternreel"));
     QCoreApplication::setApplicationName(QStringLiteral("Lanternreel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LANTERNREEL_VERSION));

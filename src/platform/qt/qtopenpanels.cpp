@@ -43,7 +43,8 @@ public:
                 return;
         }
         chosen = selected;
-        QDialog::accept();
+        // Past QFileDialog's own, which would open a chosen folder instead of taking it.
+        QDialog::accept(); // NOLINT(bugprone-parent-virtual-call)
     }
 };
 
