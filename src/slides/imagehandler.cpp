@@ -446,7 +446,7 @@ SlidePtr ImageHandler::loadFailure(const ImportResult &result)
         ? tr("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
              "to %2 MB holding up to %3 megapixels.")
               .arg(result.failedName)
-              .arg(MaxFileBytes / (1024 * 1024))
+              .arg(MaxFileBytes / (int64_t { 1024 } * 1024))
               .arg(MaxDecodedBytes / 4 / 1000000)
         : tr("Please make sure none are corrupt.");
     // Which file it was, so the user knows which one to look at.

@@ -94,6 +94,8 @@ Document::ReadWork Document::readWork(const QString &) const
     return {};
 }
 
+// By value, as the overrides keep what they take; this one has nothing to keep.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void Document::takeContent(std::shared_ptr<DocumentContent>) { }
 
 bool Document::dataRepresentationOfType(const QString &typeName, QIODevice &device)
