@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The EXIF orientation of a JPEG: our own reader of the APP1 segment against
 // QImageReader::transformation(), weighed against the header probe the import does for every
 // file anyway (the baseline, measured in the same run). First checks that both readers agree

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in a build folder makes a Debian package of what `cmake --install` puts in place.
 # dpkg-shlibdeps finds the libraries the program links; what it loads at run time (GStreamer's
 # decoders, Qt's further image and platform plugins) is declared here by hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the demo show the program opens when started with no paths: four pictures drawn here,
 // a three-second chord, and the show file that holds them, written by the program's own writer.
 //   lanternreel_make_demo FOLDER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/colorwell.h"
 #include "document/preferencekeys.h"
 #include "document/show.h"

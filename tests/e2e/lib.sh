@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the e2e scripts: waiting on windows, checking, and cleaning up the program.
 
 E2E_PIDS=()

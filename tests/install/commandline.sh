@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's own options, answered without a display.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks what it declares and carries, that dpkg would install it
 # on this machine, and that the program unpacked from it answers.
 set -euo pipefail

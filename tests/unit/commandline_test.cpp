@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launch's paths and what --help says happens to them.
 
 #include "app/commandline.h"

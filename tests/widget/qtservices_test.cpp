@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt implementations of the alerts and the log, on their real Qt classes.
 
 #include "platform/qt/documentpanels.h"
