@@ -103,7 +103,7 @@ QuietServices::QuietServices()
     m_services.log = this;
 }
 
-void QuietServices::alert(const QString &message, const QString &)
+void QuietServices::alert(const QString &message, const QString &, const QString &)
 {
     std::fprintf(stderr, "alert: %s\n", qPrintable(message));
 }

@@ -56,7 +56,7 @@ public:
     const Services &services() const { return m_services; }
 
     void beep() override { }
-    void alert(const QString &message, const QString &) override;
+    void alert(const QString &message, const QString &, const QString &) override;
     void log(const QString &) override { }
     void out(const QString &) override { }
 

@@ -57,7 +57,7 @@ public:
     bool alerted() const { return m_alerted; }
 
     void beep() override { }
-    void alert(const QString &message, const QString &information) override
+    void alert(const QString &message, const QString &information, const QString &) override
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(message), qPrintable(information));
         m_alerted = true;
