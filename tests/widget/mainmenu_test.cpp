@@ -10,11 +10,11 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
-#include <QTranslator>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
@@ -225,7 +225,8 @@ TEST_F(MainMenuTest, GermanMenusTranslateEveryItemAndStillWork)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     installTranslations(*QCoreApplication::instance());
     const auto restore = qScopeGuard([&] {
-        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        for (QTranslator *translator :
+             QCoreApplication::instance()->findChildren<QTranslator *>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
