@@ -33,7 +33,7 @@ windows_named() {
 
 # Mapped windows of the program's class (menus and popups included).
 program_windows() {
-  xwininfo -root -tree | grep -c '("lanternreel" "Lanternreel")' || true
+  xwininfo -root -tree | grep -c '("org.lanternreel.Lanternreel" "Lanternreel")' || true
 }
 
 has_window_named() {
