@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exports a show of 60 generated 12-megapixel photos at 3 s a slide (3 minutes) as a 1920x1080
 // video with a soundtrack, and in the same run has the ffmpeg program make the same video from
 // the same JPEG files with a plain command line: the baseline.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stepping a full-screen show of 12-megapixel photos on a 1920x1080 screen: the main thread's
 // time per step (the step and the synchronous repaint of both views), against a cold full-size
 // decode and scale of the same slide measured in the same run.

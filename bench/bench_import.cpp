@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Imports 60 generated 12-megapixel JPEGs and compares the import with a plain single-threaded
 // TurboJPEG decode of the same files, measured in the same run; then weighs the memory the
 // imported show holds against the size of its files.

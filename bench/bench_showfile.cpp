@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves and reopens a show of 60 generated 12-megapixel slides and weighs each step against a
 // single-threaded baseline measured in the same run:
 //   first save (every slide decoded and encoded at quality 90) / the same decode and encode of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "benchphotos.h"
 
 #include <QFile>
@@ -102,7 +103,7 @@ QuietServices::QuietServices()
     m_services.log = this;
 }
 
-void QuietServices::alert(const QString &message, const QString &)
+void QuietServices::alert(const QString &message, const QString &, const QString &)
 {
     std::fprintf(stderr, "alert: %s\n", qPrintable(message));
 }

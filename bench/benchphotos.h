@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/alerts.h"
@@ -55,7 +56,7 @@ public:
     const Services &services() const { return m_services; }
 
     void beep() override { }
-    void alert(const QString &message, const QString &) override;
+    void alert(const QString &message, const QString &, const QString &) override;
     bool alertOffering(const QString &message, const QString &informative, const QString &) override
     {
         alert(message, informative);

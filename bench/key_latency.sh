@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How long a key waits for new pixels while the real program saves, opens and imports a show of
 # 60 generated 12-megapixel photos. Drives the program as a person would, on a private X server
 # with a window manager: a key pressed every 100 ms (Right and Left in turn, which change the

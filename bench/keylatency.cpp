@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a window keeps a key waiting: presses keys on the X server as a person would (XTest),
 // one every interval, and times each until the window's next new pixels (XDamage). Run it
 // against the real program, on a private X server, while the program does long work.

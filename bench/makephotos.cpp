@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the benchmarks' photos (60 generated 12-megapixel JPEGs, photo0.jpg ...) into a folder,
 // for scripts that drive the real program: makephotos FOLDER [COUNT]
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cpack -G DEB` in a build folder makes a Debian package of what `cmake --install` puts in place.
 # dpkg-shlibdeps finds the libraries the program links; what it loads at run time (GStreamer's
 # decoders, Qt's further image and platform plugins) is declared here by hand.
@@ -11,6 +12,10 @@ set(CPACK_PACKAGE_DESCRIPTION
 its window or full screen on a timer, saves it as one file that carries the pictures, and prints
 the current slide.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://lanternreel.org/")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+# Debian's place for a package's licence, in its machine-readable form.
+install(FILES "${PROJECT_SOURCE_DIR}/resources/debian/copyright"
+  DESTINATION "${CMAKE_INSTALL_DOCDIR}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -22,6 +27,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 # mp3 and m4a sounds, TIFF and WebP pictures, and Wayland sessions.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "gstreamer1.0-libav, qt6-image-formats-plugins, qt6-wayland")
+  "gstreamer1.0-libav, qt6-image-formats-plugins, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # lanternreel_add_test(NAME <name> KIND unit|widget|e2e|install (SOURCES <files...> | SCRIPT <file>)
 #                      [LIBS <targets...>] [TIMEOUT <seconds>] [ENV <VAR=value...>]
 #                      [WRAPPER <command...>])

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the demo show the program opens when started with no paths: four pictures drawn here,
 // a three-second chord, and the show file that holds them, written by the program's own writer.
 //   lanternreel_make_demo FOLDER
@@ -56,7 +57,7 @@ public:
     bool alerted() const { return m_alerted; }
 
     void beep() override { }
-    void alert(const QString &message, const QString &information) override
+    void alert(const QString &message, const QString &information, const QString &) override
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(message), qPrintable(information));
         m_alerted = true;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots from the real program and its demo show, under a private X
 # server with openbox:
 #   xvfb-run -a -s "-screen 0 1280x800x24" docs/screenshots.sh BUILD-DIR

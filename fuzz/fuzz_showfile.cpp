@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the show file reader: whatever the bytes, reading them must either give a
 // whole show or refuse cleanly, without touching memory it does not own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/alerts.h"
@@ -39,7 +40,7 @@ public:
     const Services &services() const { return m_services; }
 
     void beep() override { }
-    void alert(const QString &, const QString &) override { }
+    void alert(const QString &, const QString &, const QString &) override { }
     void log(const QString &) override { }
     void out(const QString &) override { }
     std::unique_ptr<Sound> makeSound(const QString &path) override

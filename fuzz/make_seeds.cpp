@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fuzzer's seed corpus: small show files, whole and broken, made by the real writer.
 // version1.lrshow, from the writer of format version 1, is kept as it is.
 //   make_fuzz_seeds FOLDER

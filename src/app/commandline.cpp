@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commandline.h"
 
 #include <QCommandLineParser>
@@ -57,16 +58,15 @@ void CommandLine::describe(QCommandLineParser &parser)
 
 bool CommandLine::asksForInformationOnly(const QStringList &arguments)
 {
-    static const QStringList information { QStringLiteral("-h"),     QStringLiteral("-?"),
-                                           QStringLiteral("--help"), QStringLiteral("--help-all"),
-                                           QStringLiteral("-v"),     QStringLiteral("--version") };
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (arguments[i] == QLatin1String("--"))
-            return false;
-        if (information.contains(arguments[i]))
-            return true;
-    }
-    return false;
+    // Read as Qt reads them later ("-vh" is both, "--" ends the options), but without an
+    // application, which would need the display. Qt's own options (-platform ...) are unknown
+    // here: such a launch asks for more than information, and the application reads them.
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(arguments))
+        return false;
+    return parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))
+        || parser.isSet(QStringLiteral("version"));
 }
 
 bool CommandLine::asksForExport(const QStringList &arguments)

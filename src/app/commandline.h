@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QStringList>
@@ -13,7 +14,7 @@ public:
     // Sets up `parser` with --help, --version, the export options and the paths.
     static void describe(QCommandLineParser &parser);
     // Whether the arguments ask only for help or the version, which need no display: the
-    // program can answer them before it connects to one. Arguments after "--" are paths.
+    // program can answer them before it connects to one. Read as QCommandLineParser reads them.
     static bool asksForInformationOnly(const QStringList &arguments);
     // Whether the arguments give an export option: the program then exports without a window
     // (see ExportCommandLine) and never reaches a running instance. Arguments after "--" are

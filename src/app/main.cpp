@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 #include "app/dragwatcher.h"
 #include "app/exportcommandline.h"
 #include "app/instancedoor.h"
 #include "app/mainmenu.h"
+#include "app/translations.h"
 #include "document/mydocument.h"
 #include "platform/qt/documentcontroller.h"
 #include "platform/qt/documentpanels.h"
@@ -21,6 +23,10 @@ int main(int argc, char *argv[])
     // back to a sink that plays silently in time, so the soundtrack still sequences.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    // An X11 window's WM_CLASS names the desktop file too (Wayland's app id is the desktop file
+    // name), so that the desktop shows the running program's own name and icon.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", "org.lanternreel.Lanternreel");
     QCoreApplication::setOrganizationName(QStringLiteral("Lanternreel"));
     QCoreApplication::setApplicationName(QStringLiteral("Lanternreel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LANTERNREEL_VERSION));
@@ -45,8 +51,12 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    // The desktop finds the program's name and icon by this, and its window by the same name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lanternreel.Lanternreel"));
     // What is left after Qt took its own options is ours: options, then files to open.
     parser.process(app);
+    // After the options, so that what the program prints stays English.
+    installTranslations(app);
     // A path that does not exist goes to the import like the others, which reports it as a
     // file that did not load (and a second launch hears of the failure).
     const QStringList paths = CommandLine::absolutePaths(parser.positionalArguments());

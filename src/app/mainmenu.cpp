@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainmenu.h"
 
+#include "app/helpwindows.h"
 #include "document/mydocument.h"
 #include "document/show.h"
 #include "platform/qt/documentcontroller.h"
@@ -106,6 +108,15 @@ MainMenu::MainMenu(DocumentController &controller, QObject *parent)
                &MyDocument::fitIntervalToSoundtrack);
 
     addArrangeCommands();
+
+    // Over the active window, without blocking it.
+    QAction *shortcuts = addAction(tr("&Help"), tr("&Keyboard Shortcuts"), QKeySequence());
+    connect(shortcuts, &QAction::triggered, this,
+            [this] { makeShortcutsWindow(m_menus, QApplication::activeWindow())->show(); });
+    QAction *about = addAction(tr("&Help"), tr("&About Lanternreel"), QKeySequence());
+    about->setMenuRole(QAction::AboutRole);
+    connect(about, &QAction::triggered, this,
+            [] { makeAboutWindow(QApplication::activeWindow())->show(); });
 
     connect(&m_controller, &DocumentController::currentDocumentChanged, this,
             &MainMenu::updateEnabled);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/model.h"
 #include "document/show.h"
 #include "document/showarchive.h"
@@ -80,9 +81,9 @@ void MyDocument::tellAboutMissingSounds()
         paths.append(sound->path());
     m_services.alerts->beep();
     const bool locate = m_services.alerts->alertOffering(
-        QStringLiteral("Missing Sound Files"),
-        QStringLiteral("The soundtrack will skip these sound files, which are missing or cannot "
-                       "be played:\n%1")
+        tr("Missing Sound Files"),
+        tr("The soundtrack will skip these sound files, which are missing or cannot "
+           "be played:\n%1")
             .arg(paths.join(QLatin1Char('\n'))),
         tr("Locate…"));
     if (locate)

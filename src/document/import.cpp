@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/importjob.h"
 #include "document/show.h"
 #include "mydocument.h"

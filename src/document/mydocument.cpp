@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mydocument.h"
 
+#include "display/emptyshowhint.h"
 #include "display/fakeimageview.h"
 #include "display/slideprefetcher.h"
 #include "document/fullscreen.h"
@@ -74,6 +76,7 @@ void MyDocument::loadWindow(DocumentWindow *window)
     window2 = window;
     currentImage = layout.currentImage;
     connect(m_show.get(), &Show::shownSlideChanged, currentImage.data(), &FakeImageView::setImage);
+    new EmptyShowHint(*m_show, currentImage.data());
     connect(m_show.get(), &Show::titleSlideChanged, window,
             [this](const SlidePtr &slide) { window2->setWindowTitle(correctWindowTitle(slide)); });
     setUpArrangement(layout.slideStrip, layout.statusBar);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/fullscreen.h"
 #include "document/show.h"
 #include "mydocument.h"
@@ -15,9 +16,8 @@ bool MyDocument::refuseEmptyShow()
     if (m_show->slides().numImages() > 0)
         return false;
     m_services.alerts->beep();
-    m_services.alerts->alert(
-        QStringLiteral("Slideshow Is Empty"),
-        QStringLiteral("For a slideshow to be run, you must first import images."));
+    m_services.alerts->alert(tr("Slideshow Is Empty"),
+                             tr("For a slideshow to be run, you must first import images."));
     return true;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/colorwell.h"
 #include "document/preferencekeys.h"
 #include "document/show.h"
@@ -54,9 +55,8 @@ void MyDocument::savePreferences(PreferencesPanel &panel)
         return;
     }
     m_services.alerts->beep();
-    m_services.alerts->alert(
-        QStringLiteral("Invalid Timer Interval"),
-        QStringLiteral("The time between slides must be an integer greater than 0."));
+    m_services.alerts->alert(tr("Invalid Timer Interval"),
+                             tr("The time between slides must be an integer greater than 0."));
 }
 
 void MyDocument::cancelPreferences()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "showarchive.h"
 
 #include "document/model.h"
@@ -13,6 +14,7 @@
 
 #include <QCborStreamReader>
 #include <QCborStreamWriter>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
@@ -186,7 +188,8 @@ std::vector<QString> soundPathsOf(const SoundHandler &handler)
     return paths;
 }
 
-const QString NotAShow = QStringLiteral("It is not a Lanternreel show.");
+const QString NotAShow
+    = QCoreApplication::translate("ShowArchive", "It is not a Lanternreel show.");
 
 // The least one element of a list takes in a file, so that a count can be checked against what
 // the rest of the file can hold before anything is made for it.
@@ -242,22 +245,26 @@ public:
         if (!m_reader.hasNext() || !readInt32(version, QStringLiteral("format version")))
             return nullptr;
         if (version > ShowFormatVersion)
-            return failed(QStringLiteral("It was saved by a newer version of Lanternreel."));
+            return failed(QCoreApplication::translate(
+                "ShowArchive", "It was saved by a newer version of Lanternreel."));
         if (version < 1)
-            return failed(QStringLiteral("Its format version is not one Lanternreel knows."));
+            return failed(QCoreApplication::translate(
+                "ShowArchive", "Its format version is not one Lanternreel knows."));
         m_version = version;
         if (!m_reader.hasNext())
-            return failed(QStringLiteral("It holds no show."));
+            return failed(QCoreApplication::translate("ShowArchive", "It holds no show."));
         std::unique_ptr<Model> model = readModel();
         if (!model)
             return nullptr;
         if (m_reader.hasNext())
-            return failed(QStringLiteral("It holds more than one show."));
+            return failed(
+                QCoreApplication::translate("ShowArchive", "It holds more than one show."));
         if (!leave())
             return nullptr;
         // The file ends with the show: anything after it means the file is not what it seems.
         if (m_reader.type() != QCborStreamReader::Invalid || m_reader.currentOffset() < m_size)
-            return failed(QStringLiteral("It is damaged: something follows the show."));
+            return failed(QCoreApplication::translate(
+                "ShowArchive", "It is damaged: something follows the show."));
         return model;
     }
 
@@ -278,12 +285,13 @@ private:
     bool streamFailed()
     {
         if (m_reader.lastError() == QCborError::EndOfFile)
-            return fail(QStringLiteral("It is incomplete."));
-        return fail(QStringLiteral("It is damaged (%1).").arg(m_reader.lastError().toString()));
+            return fail(QCoreApplication::translate("ShowArchive", "It is incomplete."));
+        return fail(QCoreApplication::translate("ShowArchive", "It is damaged (%1).")
+                        .arg(m_reader.lastError().toString()));
     }
     bool damaged(const QString &what)
     {
-        return fail(QStringLiteral("It is damaged: %1.").arg(what));
+        return fail(QCoreApplication::translate("ShowArchive", "It is damaged: %1.").arg(what));
     }
     bool enter() { return m_reader.enterContainer() || streamFailed(); }
     bool leave()
@@ -536,14 +544,18 @@ private:
         if (!read)
             return nullptr;
         if (names.size() != pictureCount)
-            return failed(QStringLiteral("It is damaged: its pictures and their names differ in "
-                                         "number."));
+            return failed(
+                QCoreApplication::translate("ShowArchive",
+                                            "It is damaged: its pictures and their names differ in "
+                                            "number."));
         std::vector<bool> taken(pictureCount, false);
         for (int32_t position : random) {
             if (static_cast<size_t>(position) >= taken.size()
                 || taken[static_cast<size_t>(position)])
-                return failed(QStringLiteral("It is damaged: its random order does not match its "
-                                             "pictures."));
+                return failed(QCoreApplication::translate(
+                    "ShowArchive",
+                    "It is damaged: its random order does not match its "
+                    "pictures."));
             taken[static_cast<size_t>(position)] = true;
         }
         auto handler = std::make_shared<ImageHandler>(m_services);
@@ -606,7 +618,8 @@ private:
         auto handler = std::make_shared<SoundHandler>(m_services);
         if (!handler->restoreSoundtrack(std::move(sounds), std::move(lengths), std::move(names),
                                         index, total))
-            return failed(QStringLiteral("It is damaged: its soundtrack does not hold together."));
+            return failed(QCoreApplication::translate(
+                "ShowArchive", "It is damaged: its soundtrack does not hold together."));
         return handler;
     }
 

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "mp4writer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 extern "C" {
@@ -101,7 +103,7 @@ QString Mp4Writer::error() const
 bool Mp4Writer::open(const QString &path, QSize frameSize, int framesPerSecond)
 {
     if (!d->picture || !d->soundFrame || !d->packet || !d->heldVideo)
-        return d->fail(QStringLiteral("Out of memory"));
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     // The encoders' statistics and the muxer's notes are not for the user, and its failures
     // come back in error().
     if (av_log_get_level() > AV_LOG_FATAL)
@@ -111,7 +113,7 @@ bool Mp4Writer::open(const QString &path, QSize frameSize, int framesPerSecond)
     const QByteArray url = "file:" + QFile::encodeName(path);
     int result = avformat_alloc_output_context2(&d->output, nullptr, "mp4", url.constData());
     if (result < 0)
-        return d->fail(QStringLiteral("No MP4 writer"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "No MP4 writer"), result);
     d->output->protocol_whitelist = av_strdup("file");
     // Wait for every stream before writing: the encoder's look-ahead holds video back for
     // several seconds of a low frame rate, and the sound should still lie beside its pictures.
@@ -124,14 +126,14 @@ bool Mp4Writer::open(const QString &path, QSize frameSize, int framesPerSecond)
     result = avio_open2(&d->output->pb, url.constData(), AVIO_FLAG_WRITE, nullptr, &raw);
     std::unique_ptr<AVDictionary, DictionaryFreer> ioOptions(raw);
     if (result < 0)
-        return d->fail(QStringLiteral("Cannot create the file"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot create the file"), result);
     raw = nullptr;
     // The index first, so that a player (or a web page) can start before the whole file is in.
     av_dict_set(&raw, "movflags", "+faststart", 0);
     result = avformat_write_header(d->output, &raw);
     std::unique_ptr<AVDictionary, DictionaryFreer> muxOptions(raw);
     if (result < 0)
-        return d->fail(QStringLiteral("Cannot write the file"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot write the file"), result);
     d->headerWritten = true;
     return true;
 }
@@ -140,10 +142,11 @@ bool Mp4Writer::Private::openVideo(QSize size, int framesPerSecond)
 {
     const AVCodec *codec = avcodec_find_encoder_by_name("libx264");
     if (!codec)
-        return fail(QStringLiteral("This FFmpeg has no H.264 encoder (libx264)"));
+        return fail(
+            QCoreApplication::translate("Mp4Writer", "This FFmpeg has no H.264 encoder (libx264)"));
     video.reset(avcodec_alloc_context3(codec));
     if (!video)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     AVCodecContext *c = video.get();
     c->width = size.width();
     c->height = size.height();
@@ -174,11 +177,12 @@ bool Mp4Writer::Private::openVideo(QSize size, int framesPerSecond)
     const int result = avcodec_open2(c, codec, &raw);
     std::unique_ptr<AVDictionary, DictionaryFreer> options(raw);
     if (result < 0)
-        return fail(QStringLiteral("Cannot start the H.264 encoder"), result);
+        return fail(QCoreApplication::translate("Mp4Writer", "Cannot start the H.264 encoder"),
+                    result);
 
     videoStream = avformat_new_stream(output, nullptr);
     if (!videoStream || avcodec_parameters_from_context(videoStream->codecpar, c) < 0)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     // Fine enough to end the last frame on any sound sample's time, and a whole number of
     // ticks a frame at every usual frame rate.
     videoStream->time_base = { 1, 90000 };
@@ -192,12 +196,13 @@ bool Mp4Writer::Private::openVideo(QSize size, int framesPerSecond)
     picture->colorspace = c->colorspace;
     picture->color_range = c->color_range;
     if (av_frame_get_buffer(picture.get(), 0) < 0)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     scaler.reset(sws_getContext(c->width, c->height, AV_PIX_FMT_RGB32, c->width, c->height,
                                 c->pix_fmt, SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr,
                                 nullptr));
     if (!scaler)
-        return fail(QStringLiteral("Cannot convert pictures for the H.264 encoder"));
+        return fail(QCoreApplication::translate("Mp4Writer",
+                                                "Cannot convert pictures for the H.264 encoder"));
     // Full-range RGB in, limited-range BT.709 out, as tagged above.
     sws_setColorspaceDetails(scaler.get(), sws_getCoefficients(SWS_CS_DEFAULT), 1,
                              sws_getCoefficients(SWS_CS_ITU709), 0, 0, 1 << 16, 1 << 16);
@@ -208,10 +213,10 @@ bool Mp4Writer::Private::openSound()
 {
     const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_AAC);
     if (!codec)
-        return fail(QStringLiteral("This FFmpeg has no AAC encoder"));
+        return fail(QCoreApplication::translate("Mp4Writer", "This FFmpeg has no AAC encoder"));
     sound.reset(avcodec_alloc_context3(codec));
     if (!sound)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     AVCodecContext *c = sound.get();
     c->sample_fmt = AV_SAMPLE_FMT_FLTP;
     c->sample_rate = SampleRate;
@@ -222,14 +227,15 @@ bool Mp4Writer::Private::openSound()
         c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     const int result = avcodec_open2(c, codec, nullptr);
     if (result < 0)
-        return fail(QStringLiteral("Cannot start the AAC encoder"), result);
+        return fail(QCoreApplication::translate("Mp4Writer", "Cannot start the AAC encoder"),
+                    result);
     soundStream = avformat_new_stream(output, nullptr);
     if (!soundStream || avcodec_parameters_from_context(soundStream->codecpar, c) < 0)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     soundStream->time_base = c->time_base;
     samples.reset(av_audio_fifo_alloc(c->sample_fmt, 2, c->frame_size * 2));
     if (!samples)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     return true;
 }
 
@@ -239,10 +245,10 @@ bool Mp4Writer::setPicture(const QImage &picture)
         return false;
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
     if (rgb.size() != QSize(d->video->width, d->video->height))
-        return d->fail(QStringLiteral("A picture of the wrong size"));
+        return d->fail(QCoreApplication::translate("Mp4Writer", "A picture of the wrong size"));
     // The encoder may still hold the previous picture; never change it under it.
     if (av_frame_make_writable(d->picture.get()) < 0)
-        return d->fail(QStringLiteral("Out of memory"));
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     const uint8_t *source[1] = { rgb.constBits() };
     const int stride[1] = { int(rgb.bytesPerLine()) };
     sws_scale(d->scaler.get(), source, stride, 0, rgb.height(), d->picture->data,
@@ -265,7 +271,7 @@ bool Mp4Writer::writeSound(const float *left, const float *right, int count)
         return false;
     void *planes[2] = { const_cast<float *>(left), const_cast<float *>(right) };
     if (av_audio_fifo_write(d->samples.get(), planes, count) != count)
-        return d->fail(QStringLiteral("Out of memory"));
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     const int frameSize = d->sound->frame_size;
     while (av_audio_fifo_size(d->samples.get()) >= frameSize) {
         if (!d->encodeSamples(frameSize))
@@ -283,9 +289,9 @@ bool Mp4Writer::Private::encodeSamples(int count)
     frame->nb_samples = count;
     if (av_channel_layout_copy(&frame->ch_layout, &sound->ch_layout) < 0
         || av_frame_get_buffer(frame, 0) < 0)
-        return fail(QStringLiteral("Out of memory"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Out of memory"));
     if (av_audio_fifo_read(samples.get(), reinterpret_cast<void **>(frame->data), count) != count)
-        return fail(QStringLiteral("Lost sound samples"));
+        return fail(QCoreApplication::translate("Mp4Writer", "Lost sound samples"));
     frame->pts = samplesSent;
     samplesSent += count;
     return send(sound.get(), soundStream, frame);
@@ -296,13 +302,13 @@ bool Mp4Writer::Private::send(AVCodecContext *encoder, AVStream *stream, const A
 {
     int result = avcodec_send_frame(encoder, frame);
     if (result < 0)
-        return fail(QStringLiteral("Cannot encode"), result);
+        return fail(QCoreApplication::translate("Mp4Writer", "Cannot encode"), result);
     for (;;) {
         result = avcodec_receive_packet(encoder, packet.get());
         if (result == AVERROR(EAGAIN) || result == AVERROR_EOF)
             return true;
         if (result < 0)
-            return fail(QStringLiteral("Cannot encode"), result);
+            return fail(QCoreApplication::translate("Mp4Writer", "Cannot encode"), result);
         packet->stream_index = stream->index;
         if (encoder == video.get()) {
             // The encoder does not tell a frame's duration; every frame lasts one tick here.
@@ -315,7 +321,7 @@ bool Mp4Writer::Private::send(AVCodecContext *encoder, AVStream *stream, const A
         av_packet_rescale_ts(packet.get(), encoder->time_base, stream->time_base);
         result = av_interleaved_write_frame(output, packet.get());
         if (result < 0)
-            return fail(QStringLiteral("Cannot write the file"), result);
+            return fail(QCoreApplication::translate("Mp4Writer", "Cannot write the file"), result);
     }
 }
 
@@ -324,7 +330,7 @@ bool Mp4Writer::Private::writeVideoPacket(AVPacket *newest)
     if (holding) {
         const int result = av_interleaved_write_frame(output, heldVideo.get());
         if (result < 0)
-            return fail(QStringLiteral("Cannot write the file"), result);
+            return fail(QCoreApplication::translate("Mp4Writer", "Cannot write the file"), result);
     }
     av_packet_move_ref(heldVideo.get(), newest);
     holding = true;
@@ -349,14 +355,17 @@ bool Mp4Writer::finish(int64_t endSample)
         const int result = av_interleaved_write_frame(d->output, last);
         d->holding = false;
         if (result < 0)
-            return d->fail(QStringLiteral("Cannot write the file"), result);
+            return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot write the file"),
+                           result);
     }
     int result = av_write_trailer(d->output);
     if (result < 0)
-        return d->fail(QStringLiteral("Cannot complete the file"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot complete the file"),
+                       result);
     result = avio_closep(&d->output->pb);
     if (result < 0)
-        return d->fail(QStringLiteral("Cannot complete the file"), result);
+        return d->fail(QCoreApplication::translate("Mp4Writer", "Cannot complete the file"),
+                       result);
     return true;
 }
 

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "videoexport.h"
 
 #include "mp4writer.h"
 #include "slides/slide.h"
 #include "soundtrackreader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -116,9 +118,10 @@ int64_t framesFor(int64_t samples)
 QString validate(const VideoExportSettings &settings)
 {
     if (settings.slideCount <= 0 || !settings.picture)
-        return QStringLiteral("There are no slides to export.");
+        return QCoreApplication::translate("VideoExport", "There are no slides to export.");
     if (settings.secondsPerSlide <= 0)
-        return QStringLiteral("The time between slides must be at least one second.");
+        return QCoreApplication::translate("VideoExport",
+                                           "The time between slides must be at least one second.");
     const QSize size = settings.frameSize;
     if (size.width() < 16 || size.height() < 16 || size.width() > 8192 || size.height() > 8192
         || size.width() % 2 != 0 || size.height() % 2 != 0)
@@ -127,7 +130,9 @@ QString validate(const VideoExportSettings &settings)
             .arg(size.width())
             .arg(size.height());
     if (int64_t(settings.slideCount) * settings.secondsPerSlide > MaxSeconds)
-        return QStringLiteral("The video would be longer than %1 hours.").arg(MaxSeconds / 3600);
+        return QCoreApplication::translate("VideoExport",
+                                           "The video would be longer than %1 hours.")
+            .arg(MaxSeconds / 3600);
     return {};
 }
 
@@ -152,7 +157,8 @@ VideoExportResult write(const VideoExportSettings &settings, const std::function
         return result;
     };
     const auto writeFailed = [&](const QString &why) {
-        return failed(QStringLiteral("The video could not be written to “%1”: %2.")
+        return failed(QCoreApplication::translate("VideoExport",
+                                                  "The video could not be written to “%1”: %2.")
                           .arg(QDir::toNativeSeparators(settings.path), why));
     };
     if (const QString invalid = validate(settings); !invalid.isEmpty())
@@ -241,7 +247,9 @@ VideoExportResult write(const VideoExportSettings &settings, const std::function
                 if (slide + 1 < settings.slideCount)
                     nextPicture = pictureOf(slide + 1);
                 if (picture.isNull())
-                    return failed(QStringLiteral("Slide %1 could not be read.").arg(slide + 1));
+                    return failed(
+                        QCoreApplication::translate("VideoExport", "Slide %1 could not be read.")
+                            .arg(slide + 1));
                 if (!writer.setPicture(
                         composeFrame(picture, settings.frameSize, settings.background)))
                     return writeFailed(writer.error());
@@ -260,7 +268,8 @@ VideoExportResult write(const VideoExportSettings &settings, const std::function
         result.outcome = VideoExportResult::Outcome::Written;
         return result;
     } catch (const std::bad_alloc &) {
-        return failed(QStringLiteral("There is not enough memory to export the video."));
+        return failed(QCoreApplication::translate(
+            "VideoExport", "There is not enough memory to export the video."));
     } catch (const std::exception &error) {
         return failed(QString::fromLocal8Bit(error.what()));
     }

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "infopanel.h"
 
 #include "soundtrack/soundhandler.h"
 #include "ui_slideshowInfoPanel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
@@ -17,8 +19,8 @@ QString projectedDurationText(int32_t slides, int32_t seconds)
     const int64_t total = int64_t { slides } * seconds;
     const int64_t minutes = total / 60;
     if (minutes > 0)
-        return QString::number(minutes) + QStringLiteral(" minutes");
-    return QString::number(total) + QStringLiteral(" seconds");
+        return QCoreApplication::translate("lanternreel::InfoPanel", "%1 minutes").arg(minutes);
+    return QCoreApplication::translate("lanternreel::InfoPanel", "%1 seconds").arg(total);
 }
 
 QString passAndSoundtrackText(int32_t slides, int32_t seconds, int32_t soundtrackSeconds)
@@ -37,8 +39,8 @@ InfoPanel::InfoPanel(int32_t slides, int32_t seconds, int32_t soundtrackSeconds,
     , m_layout(std::make_unique<Ui::slideshowInfoPanel>())
 {
     m_layout->setupUi(this);
-    m_layout->numberOfSlides->setText(QString::number(slides) + QStringLiteral(" images"));
-    m_layout->durationOfSlides->setText(QString::number(seconds) + QStringLiteral(" seconds"));
+    m_layout->numberOfSlides->setText(tr("%1 images").arg(slides));
+    m_layout->durationOfSlides->setText(tr("%1 seconds").arg(seconds));
     m_layout->projectedDuration->setText(projectedDurationText(slides, seconds));
     m_layout->projectedSoundtrackDuration->setText(SoundHandler::getTimeString(soundtrackSeconds));
     m_layout->passAndSoundtrack->setText(passAndSoundtrackText(slides, seconds, soundtrackSeconds));

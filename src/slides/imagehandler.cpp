@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "imagehandler.h"
 
 #include "platform/alerts.h"
@@ -382,6 +383,7 @@ ImportResult loadItems(const std::vector<ImportItem> &items, const WorkControl &
                 : fault == ImageFault::NotKept             ? ImportResult::Outcome::NotKept
                                                            : ImportResult::Outcome::Failed;
             result.failedName = QFileInfo(items[i].path).fileName();
+            result.failedPath = QFileInfo(items[i].path).absoluteFilePath();
             result.failedInFolder = items[i].inFolder;
             result.why = why;
             return result;
@@ -469,30 +471,31 @@ int32_t ImageHandler::scanDirectory(const QString &folder)
 SlidePtr ImageHandler::nothingFound()
 {
     m_services.alerts->beep();
-    m_services.alerts->alert(QStringLiteral("No Valid Files Found"),
-                             QStringLiteral("No valid image files were found."));
+    m_services.alerts->alert(tr("No Valid Files Found"), tr("No valid image files were found."));
     return nullptr;
 }
 
 SlidePtr ImageHandler::loadFailure(const ImportResult &result)
 {
     m_services.alerts->beep();
-    const QString problem = QStringLiteral("Lanternreel encountered problems loading your images.");
+    const QString problem = tr("Lanternreel encountered problems loading your images.");
     // A picture refused for its size, or for want of room on the disk, is not corrupt, and
     // saying so would send the user looking for damage that is not there.
-    QString advice = QStringLiteral("Please make sure none are corrupt.");
+    QString advice = tr("Please make sure none are corrupt.");
     if (result.outcome == ImportResult::Outcome::TooLarge)
-        advice = QStringLiteral("\u201c%1\u201d is too large: Lanternreel reads picture files of "
-                                "up to %2 MB holding up to %3 megapixels.")
+        advice = tr("\u201c%1\u201d is too large: Lanternreel reads picture files of up "
+                    "to %2 MB holding up to %3 megapixels.")
                      .arg(result.failedName)
-                     .arg(MaxFileBytes / (1024 * 1024))
+                     .arg(MaxFileBytes / (int64_t { 1024 } * 1024))
                      .arg(MaxDecodedBytes / 4 / 1000000);
     else if (result.outcome == ImportResult::Outcome::NotKept)
-        advice = QStringLiteral("\u201c%1\u201d could not be kept for the slideshow. %2 Make "
-                                "room there, then import the pictures from this one on again.")
+        advice = tr("\u201c%1\u201d could not be kept for the slideshow. %2 Make room there, "
+                    "then import the pictures from this one on again.")
                      .arg(result.failedName, result.why);
-    m_services.alerts->alert(QStringLiteral("Problem Loading Images"),
-                             problem + QLatin1Char(' ') + advice);
+    // Which file it was, so the user knows which one to look at.
+    m_services.alerts->alert(
+        tr("Problem Loading Images"), problem + QLatin1Char(' ') + advice,
+        tr("The file that did not load:\n%1").arg(QDir::toNativeSeparators(result.failedPath)));
     return nullptr;
 }
 

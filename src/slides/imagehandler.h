@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/services.h"
@@ -5,6 +6,7 @@
 #include "slides/workcontrol.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -27,6 +29,7 @@ struct ImportResult
     std::vector<SlidePtr> slides;
     Outcome outcome = Outcome::Loaded;
     QString failedName; // the file name of the file that stopped it
+    QString failedPath; // and where it is
     bool failedInFolder = false; // that file was found by a folder scan
     QString why; // for NotKept: why the disk would not take it
 };
@@ -47,6 +50,8 @@ struct SlideOrder
 // (`randomOrder`); positions index the order in use. A nil result (nullptr) means "no slide".
 class ImageHandler
 {
+    Q_DECLARE_TR_FUNCTIONS(ImageHandler)
+
 public:
     explicit ImageHandler(const Services &services);
     ImageHandler(const ImageHandler &) = delete;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "soundhandler.h"
 
 #include "platform/alerts.h"
@@ -71,9 +72,8 @@ void SoundHandler::addSong()
         if (!length) {
             // The files before this one are in the soundtrack, and already in every table while
             // the alert waits for the user.
-            m_services.alerts->alert(
-                QStringLiteral("Invalid Sound File"),
-                QStringLiteral("The sound file you have selected is invalid."));
+            m_services.alerts->alert(tr("Invalid Sound File"),
+                                     tr("The sound file you have selected is invalid."));
             return;
         }
         listenTo(*sound);

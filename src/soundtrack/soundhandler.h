@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/services.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QList>
 #include <QString>
@@ -22,6 +24,8 @@ class SoundtrackModel;
 // table, in every soundtrack panel of the show at once.
 class SoundHandler
 {
+    Q_DECLARE_TR_FUNCTIONS(SoundHandler)
+
 public:
     explicit SoundHandler(const Services &services);
     SoundHandler(const SoundHandler &) = delete;

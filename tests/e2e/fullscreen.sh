@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # F11 covers the whole screen with the show and Escape gives the document window back with its
 # title. The slides are given on the command line.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program under a private X server with a window manager: files given at launch, to a
 // second launch while the first runs, and a second launch with a file that is no picture.
 

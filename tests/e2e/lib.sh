@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the e2e scripts: waiting on windows, checking, and cleaning up the program.
 
 E2E_PIDS=()
@@ -32,7 +33,7 @@ windows_named() {
 
 # Mapped windows of the program's class (menus and popups included).
 program_windows() {
-  xwininfo -root -tree | grep -c '("lanternreel" "Lanternreel")' || true
+  xwininfo -root -tree | grep -c '("org.lanternreel.Lanternreel" "Lanternreel")' || true
 }
 
 has_window_named() {

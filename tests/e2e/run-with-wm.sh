@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Inside xvfb-run: starts openbox, then runs an e2e script with the program's path as $1.
 # The script sources lib.sh for its helpers.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows of the soundtrack table dragged with the mouse on a real X server. Qt's offscreen platform
 // ends every drag the moment it starts, so only here does a drop come from a drag the table
 // itself started, as it does for the user.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Started with no paths, the program shows one window titled "Untitled" whose menu bar has
 # the "Slideshow" menu (Alt+S opens it).
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a private prefix and checks what a desktop reads there: the menu
 # entry, the software centre's description, the icons, and the show file's MIME type.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks what it declares and carries, that dpkg would install it
 # on this machine, and that the program unpacked from it answers.
 set -euo pipefail
@@ -25,6 +26,7 @@ for wanted in ./usr/bin/lanternreel \
               ./usr/share/applications/org.lanternreel.Lanternreel.desktop \
               ./usr/share/metainfo/org.lanternreel.Lanternreel.metainfo.xml \
               ./usr/share/mime/packages/lanternreel.xml \
+              ./usr/share/doc/lanternreel/copyright \
               ./usr/share/icons/hicolor/scalable/apps/lanternreel.svg \
               ./usr/share/icons/hicolor/48x48/apps/lanternreel.png \
               ./usr/share/icons/hicolor/scalable/mimetypes/application-x-lanternreel-show.svg; do

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Imports, opens and saves as jobs off the GUI thread, on the real event loop with the real
 // jobs, progress window and single-instance door: what cancelling leaves, what a show refuses
 // while its own work runs, and what a request that comes meanwhile is answered.

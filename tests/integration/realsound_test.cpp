@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakes.h"
 #include "platform/qt/avmedialength.h"
 #include "platform/qt/qtsound.h"
 #include "soundtrack/soundhandler.h"
 #include "tonefiles.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -217,4 +220,47 @@ TEST(RealSoundBackendTest, AFileThatDoesNotPlayCountsAsPlayedSoTheSoundtrackGoes
     EXPECT_EQ(reports, std::vector<bool> { true });
     EXPECT_FALSE(reportedInsidePlay);
     EXPECT_FALSE(sound->isPlaying());
+}
+
+static QList<QMessageBox *> noSoundOutputNotices()
+{
+    QList<QMessageBox *> shown;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (box && box->isVisible() && box->objectName() == QLatin1String("noSoundOutput"))
+            shown.append(box);
+    }
+    return shown;
+}
+
+// With nothing to hear sound through, the first sound to start says so, once, without stopping
+// anything; a machine with an output says nothing.
+TEST(RealSoundBackendTest, NoSoundOutputIsToldOnceAndOnlyWhenThereIsNone)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("tone.wav"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    // Those of the sounds other tests played.
+    for (QMessageBox *box : noSoundOutputNotices())
+        box->close();
+    for (const bool hasOutput : { false, true }) {
+        SCOPED_TRACE(hasOutput ? "with an output" : "without one");
+        QtSoundFactory factory([hasOutput] { return hasOutput; });
+        for (int i = 0; i < 3; ++i) {
+            std::unique_ptr<Sound> sound = factory.makeSound(path);
+            ASSERT_NE(sound, nullptr);
+            sound->play();
+            sound->stop();
+        }
+        const QList<QMessageBox *> told = noSoundOutputNotices();
+        ASSERT_EQ(told.size(), hasOutput ? 0 : 1);
+        if (!told.isEmpty()) {
+            EXPECT_EQ(told[0]->windowModality(), Qt::NonModal);
+            EXPECT_EQ(told[0]->windowTitle(), QStringLiteral("No Sound Output"));
+            told[0]->close();
+        }
+    }
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs on a private session bus (dbus-run-session): a stand-in for the desktop's screen saver
 // service counts what the program asks of it.
 #include "document/mydocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exports generated shows through the real FFmpeg libraries and checks the files with the
 // ffprobe and ffmpeg programs, as a person checking the video would.
 

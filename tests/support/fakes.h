@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "fakedisplay.h"
@@ -24,15 +25,18 @@ struct RecordedAlert
     QString messageText;
     QString informativeText;
     QString otherButton; // empty for an alert with "OK" alone
+    QString details;
 };
 
 class FakeAlerts : public Alerts
 {
 public:
     void beep() override { ++beeps; }
-    void alert(const QString &messageText, const QString &informativeText) override
+    using Alerts::alert;
+    void alert(const QString &messageText, const QString &informativeText,
+               const QString &details) override
     {
-        alerts.push_back({ messageText, informativeText, QString() });
+        alerts.push_back({ messageText, informativeText, QString(), details });
         if (onAlert)
             onAlert();
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Waiting, on the real event loop, for work that runs off the GUI thread: imports, opens,

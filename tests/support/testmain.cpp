@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@ int main(int argc, char **argv)
     // Settings and other per-user files go to a test location, never the user's own, also when
     // a test program is run by hand rather than through CTest.
     QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Lanternreel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Lanternreel"));
     if (GTEST_FLAG_GET(list_tests))
         return RUN_ALL_TESTS();
 #ifdef LANTERNREEL_TEST_KIND_UNIT

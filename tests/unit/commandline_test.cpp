@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The launch's paths and what --help says happens to them.
 
 #include "app/commandline.h"
@@ -61,4 +62,7 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplayUnlessTheyFollowTheEndOfOptions)
     // The program's own name is not an argument, and after "--" everything is a path.
     EXPECT_FALSE(CommandLine::asksForInformationOnly({ QStringLiteral("--help") }));
     EXPECT_FALSE(asks({ QStringLiteral("--"), QStringLiteral("--help") }));
+    // Short options run together as Qt reads them; "-?" is no option of Qt's on Linux.
+    EXPECT_TRUE(asks({ QStringLiteral("-vh") }));
+    EXPECT_FALSE(asks({ QStringLiteral("-?") }));
 }

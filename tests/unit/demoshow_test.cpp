@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo show the build makes, read back by the program's own reader: what `scripts/run`
 // opens when it is given no paths.
 

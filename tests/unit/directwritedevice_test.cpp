@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The direct writer against the save file's own buffered writing: the same bytes land in the
 // committed file, and a failure leaves the old file as it was.
 

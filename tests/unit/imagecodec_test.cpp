@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "slides/imagecodec.h"
 #include "slides/slide.h"
 #include "testimagefiles.h"

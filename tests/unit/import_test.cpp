@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/importjob.h"
 #include "fakes.h"
 #include "fifowatchdog.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtCore/qtestsupport_core.h>
 #include <fcntl.h>
@@ -395,6 +397,9 @@ TEST_F(ImportTest, EveryKindOfPathEndsTheImportWithTheRightAnswer)
             EXPECT_EQ(fakes.alerts.beeps, 1);
             const RecordedAlert &alert = fakes.alerts.alerts[0];
             EXPECT_EQ(alert.messageText, ProblemMessage);
+            // The details name the very file, found in a folder or handed over.
+            EXPECT_TRUE(alert.details.contains(QFileInfo(file).absoluteFilePath()))
+                << qPrintable(alert.details);
             if (c.outcome == Fails) {
                 EXPECT_EQ(alert.informativeText, ProblemInfo);
             } else {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance door over real local sockets: who a launch hands its paths to, and what a
 // request may claim before it has been read.
 

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mainmenu.h"
+#include "app/translations.h"
 #include "document/mydocument.h"
 #include "document/show.h"
 #include "fakes.h"
@@ -7,9 +9,12 @@
 #include "testslides.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
@@ -198,4 +203,52 @@ TEST_F(MainMenuTest, ClosingTheCurrentWindowHandsTheCommandsToTheShowActiveBefor
     menu.loopItem()->trigger();
     EXPECT_TRUE(loop(first));
     EXPECT_FALSE(loop(second));
+}
+
+// In German every item of every menu, the Help menu included, reads German (from the shipped
+// translation), Qt's own buttons too, and the commands still reach the show: nothing goes by
+// an item's English text.
+TEST_F(MainMenuTest, GermanMenusTranslateEveryItemAndStillWork)
+{
+    const auto texts = [](DocumentWindow *window) {
+        QStringList all;
+        for (QAction *top : window->menuBar()->actions())
+            all << top->text();
+        for (QAction *item : menuBarItems(window))
+            all << item->text();
+        all.removeAll(QString());
+        return all;
+    };
+    const QStringList english = texts(openDocument()->window());
+
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    installTranslations(*QCoreApplication::instance());
+    const auto restore = qScopeGuard([&] {
+        for (QTranslator *translator :
+             QCoreApplication::instance()->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+        QLocale::setDefault(previous);
+    });
+    DocumentController germanController { [this] {
+        return std::make_unique<MyDocument>(fakes.services());
+    } };
+    MainMenu german(germanController);
+    germanController.setWindowHook([&](DocumentWindow *window) { german.installInto(window); });
+    auto *document = static_cast<MyDocument *>(germanController.openUntitledDocumentAndDisplay());
+    const QStringList translated = texts(document->window());
+    ASSERT_EQ(translated.size(), english.size());
+    for (qsizetype i = 0; i < translated.size(); ++i)
+        EXPECT_NE(translated[i], english[i]) << qPrintable(english[i]) << " is not translated";
+    EXPECT_EQ(QDialogButtonBox(QDialogButtonBox::Cancel).button(QDialogButtonBox::Cancel)->text(),
+              QStringLiteral("Abbrechen"));
+
+    document->window()->activateWindow();
+    QApplication::processEvents();
+    german.loopItem()->trigger();
+    german.randomItem()->trigger();
+    EXPECT_TRUE(loop(document));
+    EXPECT_TRUE(document->getImageHandler()->isRandom());
 }

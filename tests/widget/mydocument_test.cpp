@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/mydocument.h"
 #include "document/preferencekeys.h"
 #include "document/show.h"
@@ -7,6 +8,7 @@
 #include "testslides.h"
 
 #include <QImage>
+#include <QLabel>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -227,4 +229,21 @@ TEST_F(MyDocumentTest, LoadingTheWindowOfAShowWithSlidesShowsTheFirst)
     ASSERT_FALSE(view->size().isEmpty());
     const QImage image = view->grab().toImage();
     EXPECT_EQ(image.pixelColor(image.width() / 3, image.height() / 2), QColor(Qt::red));
+}
+
+// The hint over the view is there exactly while the show has no slides, and lets drops through.
+TEST_F(MyDocumentTest, EmptyShowHintIsThereExactlyWhileTheShowHasNoSlides)
+{
+    const auto hintShown = [](MyDocument *document) {
+        const auto *hint = document->window()->findChild<QLabel *>(QStringLiteral("emptyShowHint"));
+        EXPECT_TRUE(hint && hint->testAttribute(Qt::WA_TransparentForMouseEvents));
+        return hint && hint->isVisibleTo(document->window());
+    };
+    EXPECT_TRUE(hintShown(open()));
+    MyDocument *document = open([](MyDocument &d) {
+        d.getImageHandler()->appendSlide(makeSlide(QStringLiteral("beach.jpg")));
+    });
+    EXPECT_FALSE(hintShown(document));
+    document->removeCurrentImage();
+    EXPECT_TRUE(hintShown(document));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "directwritedevice.h"
 
 #include <QFileDevice>
@@ -20,6 +21,7 @@ DirectWriteDevice::DirectWriteDevice(QFileDevice &file, Writing writing, qint64 
         || file.bytesToWrite() != 0)
         return;
     m_capacity = std::max<qint64>(Alignment, (bufferBytes + Alignment - 1) / Alignment * Alignment);
+    // NOLINTNEXTLINE(cppcoreguidelines-no-malloc): unbuffered writes need aligned memory.
     m_buffer.reset(static_cast<char *>(std::aligned_alloc(Alignment, size_t(m_capacity))));
     if (!m_buffer)
         return;

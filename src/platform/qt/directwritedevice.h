@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QIODevice>
@@ -21,7 +22,7 @@ namespace lanternreel {
 class DirectWriteDevice : public QIODevice
 {
 public:
-    static constexpr qint64 DefaultBufferBytes = 4 * 1024 * 1024;
+    static constexpr qint64 DefaultBufferBytes = qint64 { 4 } * 1024 * 1024;
     static constexpr qint64 Alignment = 4096; // bytes; a multiple of every logical block size
 
     enum class Writing { Direct, Buffered };
@@ -47,6 +48,8 @@ protected:
 private:
     struct Free
     {
+        // The buffer comes from aligned_alloc, as unbuffered writes need.
+        // NOLINTNEXTLINE(cppcoreguidelines-no-malloc)
         void operator()(char *bytes) const { std::free(bytes); }
     };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document.h"
 
 #include "slides/workcontrol.h"
@@ -99,6 +100,8 @@ Document::ReadWork Document::readWork(const QString &) const
     return {};
 }
 
+// By value, as the overrides keep what they take; this one has nothing to keep.
+// NOLINTNEXTLINE(performance-unnecessary-value-param)
 void Document::takeContent(std::shared_ptr<DocumentContent>) { }
 
 bool Document::dataRepresentationOfType(const QString &typeName, QIODevice &device)
@@ -137,7 +140,7 @@ QString Document::busyReason() const
 QString Document::displayName() const
 {
     if (m_fileName.isEmpty())
-        return QStringLiteral("Untitled");
+        return tr("Untitled");
     // The last dot of the last path component and what follows it go.
     const QString last = QFileInfo(m_fileName).fileName();
     const qsizetype dot = last.lastIndexOf(QLatin1Char('.'));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentcontroller.h"
 
 #include "documentpanels.h"
@@ -18,17 +19,12 @@ namespace {
 const QString RecentKey = QStringLiteral("RecentDocuments");
 constexpr int MaxRecent = 10;
 
-QSettings recentStore()
-{
-    return QSettings(QStringLiteral("Lanternreel"), QStringLiteral("Lanternreel"));
-}
-
 } // namespace
 
 DocumentController::DocumentController(Factory factory, QObject *parent)
     : QObject(parent)
     , m_factory(std::move(factory))
-    , m_typeName(QStringLiteral("Lanternreel Show"))
+    , m_typeName(tr("Lanternreel Show"))
     , m_extension(QStringLiteral("lrshow"))
 {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
@@ -299,7 +295,7 @@ void DocumentController::finishSave(SaveJob *job)
 QStringList DocumentController::recentDocuments() const
 {
     QStringList existing;
-    for (const QString &path : recentStore().value(RecentKey).toStringList()) {
+    for (const QString &path : QSettings().value(RecentKey).toStringList()) {
         if (QFileInfo(path).isFile())
             existing.append(path);
     }
@@ -308,12 +304,12 @@ QStringList DocumentController::recentDocuments() const
 
 void DocumentController::clearRecentDocuments()
 {
-    recentStore().remove(RecentKey);
+    QSettings().remove(RecentKey);
 }
 
 void DocumentController::noteRecentDocument(const QString &path)
 {
-    QSettings store = recentStore();
+    QSettings store;
     QStringList recent = store.value(RecentKey).toStringList();
     recent.removeAll(path);
     recent.prepend(path);

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "documentpanels.h"
 
 #include "panels/progresspanel.h"
+#include "platform/qt/qtalerts.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -53,12 +55,8 @@ std::optional<QString> QtDocumentPanels::chooseFileToSave(const QString &filter,
 void QtDocumentPanels::reportFailure(const QString &messageText, const QString &informativeText)
 {
     QApplication::beep();
-    // Titled like the program's other alerts, by their message.
-    QMessageBox box(QMessageBox::Warning, messageText, messageText, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setInformativeText(informativeText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    // Titled like the program's other alerts, by their message, and as wide as they are.
+    QtAlerts().alert(messageText, informativeText);
 }
 
 void QtDocumentPanels::showProgress(Job &job, QWidget *over)

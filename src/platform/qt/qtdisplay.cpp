@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtdisplay.h"
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -45,9 +47,10 @@ QtDisplay::~QtDisplay()
 
 bool QtDisplay::captureMainDisplay()
 {
-    const QDBusMessage reply
-        = callScreenSaver(QStringLiteral("Inhibit"),
-                          { m_applicationName, QStringLiteral("A slideshow is being presented") });
+    const QDBusMessage reply = callScreenSaver(
+        QStringLiteral("Inhibit"),
+        { m_applicationName,
+          QCoreApplication::translate("QtDisplay", "A slideshow is being presented") });
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1)
         return false;
     bool ok = false;

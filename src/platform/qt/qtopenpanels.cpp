@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtopenpanels.h"
 
 #include <QApplication>
@@ -43,7 +44,8 @@ public:
                 return;
         }
         chosen = selected;
-        QDialog::accept();
+        // Past QFileDialog's own, which would open a chosen folder instead of taking it.
+        QDialog::accept(); // NOLINT(bugprone-parent-virtual-call)
     }
 };
 

@@ -1,11 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtpreferencestore.h"
 
 namespace lanternreel {
 
-QtPreferenceStore::QtPreferenceStore()
-    : m_settings(QStringLiteral("Lanternreel"), QStringLiteral("Lanternreel"))
-{
-}
+QtPreferenceStore::QtPreferenceStore() = default;
 
 void QtPreferenceStore::registerDefaults(const QVariantMap &defaults)
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/preferencestore.h"
@@ -6,7 +7,7 @@
 
 namespace lanternreel {
 
-// QSettings under the organisation and application "Lanternreel".
+// The desktop's per-user store, under the names main() gives the application.
 class QtPreferenceStore : public PreferenceStore
 {
 public:

@@ -1,9 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtsound.h"
 
+#include <QApplication>
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QMessageBox>
 #include <QUrl>
 
 namespace lanternreel {
@@ -13,8 +18,9 @@ void QtSound::DeleteLater::operator()(QObject *object) const
     object->deleteLater();
 }
 
-QtSound::QtSound(const QString &path)
+QtSound::QtSound(const QString &path, std::function<void()> beforePlay)
     : m_path(path)
+    , m_beforePlay(std::move(beforePlay))
     , m_context(std::make_unique<QObject>())
 {
     // A show is read off the GUI thread, and its sounds made there; their reports must still
@@ -46,6 +52,8 @@ void QtSound::play()
     if (m_playing)
         return;
     releasePlayer();
+    if (m_beforePlay)
+        m_beforePlay();
     m_playing = true;
     m_player.reset(new QMediaPlayer);
     auto *output = new QAudioOutput(m_player.get());
@@ -104,12 +112,35 @@ void QtSound::releasePlayer()
     m_player.reset();
 }
 
+QtSoundFactory::QtSoundFactory(std::function<bool()> hasOutput)
+    : m_hasOutput(hasOutput ? std::move(hasOutput)
+                            : [] { return !QMediaDevices::audioOutputs().isEmpty(); })
+{ }
+
 std::unique_ptr<Sound> QtSoundFactory::makeSound(const QString &path)
 {
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable())
         return nullptr;
-    return std::make_unique<QtSound>(file.absoluteFilePath());
+    return std::make_unique<QtSound>(file.absoluteFilePath(), [this] { checkOutput(); });
+}
+
+// Not modal: the show goes on behind it.
+void QtSoundFactory::checkOutput()
+{
+    if (m_told || m_hasOutput())
+        return;
+    m_told = true;
+    auto *box = new QMessageBox(
+        QMessageBox::Information, QCoreApplication::translate("QtSoundFactory", "No Sound Output"),
+        QCoreApplication::translate("QtSoundFactory",
+                                    "Lanternreel found no audio device or sound server, so the "
+                                    "soundtrack plays silently."),
+        QMessageBox::Ok, QApplication::activeWindow());
+    box->setObjectName(QStringLiteral("noSoundOutput"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 // What the GStreamer plugins the program ships with decode: WAV and AIFF, MP3, Ogg (Vorbis,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/sounds.h"
@@ -14,7 +15,8 @@ namespace lanternreel {
 class QtSound : public Sound
 {
 public:
-    explicit QtSound(const QString &path);
+    // `beforePlay` runs each time the sound starts.
+    explicit QtSound(const QString &path, std::function<void()> beforePlay = {});
     ~QtSound() override;
 
     void play() override;
@@ -35,6 +37,7 @@ private:
     void finish(bool finishedToEnd);
 
     QString m_path;
+    std::function<void()> m_beforePlay;
     bool m_playing = false;
     std::function<void(bool)> m_onFinished;
     std::unique_ptr<QMediaPlayer, DeleteLater> m_player;
@@ -42,11 +45,22 @@ private:
     std::unique_ptr<QObject> m_context;
 };
 
+// Where no sound can be heard (no audio device, no sound server), says so once, the first time a
+// sound starts, in a window that does not stop the show; the sounds still play, silently, in time.
 class QtSoundFactory : public SoundFactory
 {
 public:
+    // `hasOutput` answers whether sound can be heard now; by default, whether Qt lists an audio
+    // output.
+    explicit QtSoundFactory(std::function<bool()> hasOutput = {});
     std::unique_ptr<Sound> makeSound(const QString &path) override;
     QStringList soundFileTypes() const override;
+
+private:
+    void checkOutput();
+
+    std::function<bool()> m_hasOutput;
+    bool m_told = false;
 };
 
 } // namespace lanternreel
