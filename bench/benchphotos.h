@@ -59,7 +59,7 @@ public:
     void alert(const QString &message, const QString &, const QString &) override;
     bool alertOffering(const QString &message, const QString &informative, const QString &) override
     {
-        alert(message, informative);
+        alert(message, informative, QString());
         return false;
     }
     void log(const QString &) override { }

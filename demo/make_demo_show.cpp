@@ -64,7 +64,7 @@ public:
     }
     bool alertOffering(const QString &message, const QString &information, const QString &) override
     {
-        alert(message, information);
+        alert(message, information, QString());
         return false;
     }
     void log(const QString &) override { }

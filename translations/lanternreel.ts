@@ -4,12 +4,13 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Builds a slideshow from pictures, gives it a soundtrack and presents it.
-Pictures and folders given are imported into one new show. When Lanternreel is already running, they are imported into its current show instead (the one whose window was last active), and no new show is made. Show files open as shows of their own.</source>
+        <source>Pictures, folders and show files to open.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pictures, folders and show files to open.</source>
+        <source>Builds a slideshow from pictures, gives it a soundtrack and presents it.
+Pictures and folders given are imported into one new show. When Lanternreel is already running, they are imported into its current show instead (the one whose window was last active), and no new show is made. Show files open as shows of their own.
+With --export-video or --export-slides, the show file given is exported without a window, and the program exits: with 0 when it is done, 1 when the command is mistaken, 2 when the export failed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -65,6 +66,10 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     <message>
         <source>The file that did not load:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” could not be kept for the slideshow. %2 Make room there, then import the pictures from this one on again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -129,6 +134,22 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
         <source>Untitled</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Add Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Swap Sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -169,6 +190,17 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     <name>QtDisplay</name>
     <message>
         <source>A slideshow is being presented</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtSoundFactory</name>
+    <message>
+        <source>No Sound Output</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lanternreel found no audio device or sound server, so the soundtrack plays silently.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -269,6 +301,41 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
 </context>
 <context>
+    <name>lanternreel::CommandLine</name>
+    <message>
+        <source>Writes the show as an MP4 video (H.264 and AAC) to FILE: each slide for the time between slides set in Preferences, on the full-screen colour, over the soundtrack.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-video: the video&apos;s size in pixels, even numbers from 16 to 8192 (1920x1080 unless given; also 1280x720, 3840x2160).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-video: holds the last slide until the soundtrack ends, rather than cutting the soundtrack at the end of the last slide.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-video: shows each slide for N seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-video: the slides in the show&apos;s random order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writes each slide of the show into the existing FOLDER as &quot;001 - name.jpg&quot;: JPEG pictures as they are stored, byte for byte, others as PNG.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaces files already there; without it they are left alone and nothing is written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --export-slides: leaves the files already there and writes the others.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lanternreel::Document</name>
     <message>
         <source>Lanternreel is still saving this slideshow. Try again when the save is done.</source>
@@ -310,6 +377,49 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
 </context>
 <context>
+    <name>lanternreel::ExportVideoPanel</name>
+    <message>
+        <source>Export Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full HD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4K Ultra HD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 × %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End with the last slide (%1); the music is cut there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the last slide until the music ends (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lanternreel::ImportJob</name>
     <message>
         <source>Imported %1 of %2 images</source>
@@ -332,6 +442,10 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
     <message>
         <source>%1 images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of slides, %2 of soundtrack</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -465,13 +579,37 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
         <source>Clear Menu</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slide &amp;Strip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Video…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Sli&amp;des…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit Interval to Soundtrack</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lanternreel::MyDocument</name>
-    <message>
-        <source>It is damaged: a picture in it does not decode.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Missing Sound Files</source>
         <translation type="unfinished"></translation>
@@ -505,6 +643,145 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
         <source>The time between slides must be an integer greater than 0.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Move Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There Is Nothing to Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import images into the show first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An Export Is Running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wait for the export of this show to end, or cancel it, before starting another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP4 Video (*.mp4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Video Could Not Be Exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video was made without these sound files, which are missing or cannot be played:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Slides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Slides Could Not Be Exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>They could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some Slides Were Left Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These slides could not be read, and were not exported:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These files appeared in the folder during the export and were left as they were:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is already in “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of the slides&apos; files are already in “%2”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace them with the slides, or keep them and export only the other slides?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locate…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The slideshow has no slides to fit to the soundtrack. Import images first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The slideshow has no soundtrack to fit the slides to. Add sounds first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The soundtrack lasts less than a second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot Fit the Interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove All Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Current Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locate Sound Files</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lanternreel::OpenJob</name>
@@ -522,9 +799,73 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
 </context>
 <context>
+    <name>lanternreel::PreferencesPanel</name>
+    <message>
+        <source>The screen without the show&apos;s window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2×%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lanternreel::Presenter</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slides: %1 left in the pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soundtrack: not playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing: nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soundtrack: %1 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lanternreel::PresenterView</name>
+    <message>
+        <source>Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next: none, the show ends here</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lanternreel::ProgressPanel</name>
     <message>
         <source>Cancelling…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lanternreel::RelinkJob</name>
+    <message>
+        <source>Searched %1 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Locating Sound Files</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -544,6 +885,68 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
 </context>
 <context>
+    <name>lanternreel::ShowStatus</name>
+    <message>
+        <source>No slides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 slides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slide %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 second per slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds per slide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loop off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random off</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lanternreel::SlidesExportJob</name>
+    <message>
+        <source>Exported %1 of %2 slides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting Slides to “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>lanternreel::SoundtrackModel</name>
     <message>
         <source>Sound</source>
@@ -551,6 +954,17 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
     <message>
         <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>lanternreel::VideoExportJob</name>
+    <message>
+        <source>Exported %1 of %2 seconds of video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting “%1”</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -574,6 +988,14 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
     <message>
         <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Full screen on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With two screens, the show covers this one and the other shows the presenter window.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -608,6 +1030,10 @@ Pictures and folders given are imported into one new show. When Lanternreel is a
     </message>
     <message>
         <source>Length of the soundtrack:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slides against soundtrack:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -46,9 +46,12 @@ class QuietAlerts : public Alerts
 {
 public:
     void beep() override { }
-    void alert(const QString &messageText, const QString &informativeText) override
+    using Alerts::alert;
+    void alert(const QString &messageText, const QString &informativeText,
+               const QString &details) override
     {
-        printError(messageText + QLatin1Char(' ') + informativeText);
+        printError(messageText + QLatin1Char(' ') + informativeText
+                   + (details.isEmpty() ? QString() : QLatin1Char(' ') + details));
     }
     // Nobody is there to locate anything: the alert is told, and nothing is offered.
     bool alertOffering(const QString &messageText, const QString &informativeText,

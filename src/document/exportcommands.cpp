@@ -30,11 +30,11 @@ public:
         QString message;
         QString informative;
         if (document.m_show->slides().numImages() == 0) {
-            message = QStringLiteral("There Is Nothing to Export");
-            informative = QStringLiteral("Import images into the show first.");
+            message = MyDocument::tr("There Is Nothing to Export");
+            informative = MyDocument::tr("Import images into the show first.");
         } else if (document.m_exportJob && document.m_exportJob->isRunning()) {
-            message = QStringLiteral("An Export Is Running");
-            informative = QStringLiteral(
+            message = MyDocument::tr("An Export Is Running");
+            informative = MyDocument::tr(
                 "Wait for the export of this show to end, or cancel it, before starting another.");
         } else {
             return false;
@@ -105,13 +105,13 @@ public:
         follow(document, job, [&document, job] {
             const VideoExportResult &result = job->result();
             if (result.outcome == VideoExportResult::Outcome::Failed)
-                tell(document, QStringLiteral("The Video Could Not Be Exported"),
-                     result.error.isEmpty() ? QStringLiteral("It could not be written.")
+                tell(document, MyDocument::tr("The Video Could Not Be Exported"),
+                     result.error.isEmpty() ? MyDocument::tr("It could not be written.")
                                             : result.error);
             else if (result.outcome == VideoExportResult::Outcome::Written
                      && !result.skippedSounds.isEmpty())
-                tell(document, QStringLiteral("Missing Sound Files"),
-                     QStringLiteral("The video was made without these sound files, which are "
+                tell(document, MyDocument::tr("Missing Sound Files"),
+                     MyDocument::tr("The video was made without these sound files, which are "
                                     "missing or cannot be played:\n%1")
                          .arg(result.skippedSounds.join(QLatin1Char('\n'))));
         });
@@ -145,20 +145,20 @@ public:
                 askAboutExistingFiles(document, job->slides(), job->folder(), result.existing);
                 break;
             case SlidesExportResult::Outcome::Failed:
-                tell(document, QStringLiteral("The Slides Could Not Be Exported"),
-                     result.error.isEmpty() ? QStringLiteral("They could not be written.")
+                tell(document, MyDocument::tr("The Slides Could Not Be Exported"),
+                     result.error.isEmpty() ? MyDocument::tr("They could not be written.")
                                             : result.error);
                 break;
             case SlidesExportResult::Outcome::Written:
                 if (!result.unreadable.isEmpty())
-                    tell(document, QStringLiteral("Some Slides Were Left Out"),
-                         QStringLiteral("These slides could not be read, and were not "
+                    tell(document, MyDocument::tr("Some Slides Were Left Out"),
+                         MyDocument::tr("These slides could not be read, and were not "
                                         "exported:\n%1")
                              .arg(result.unreadable.join(QLatin1Char('\n'))));
                 // Files that came meanwhile; those the user chose to skip need no word.
                 if (existing != ExistingFiles::Skip && !result.existing.isEmpty())
-                    tell(document, QStringLiteral("Some Slides Were Left Out"),
-                         QStringLiteral("These files appeared in the folder during the export "
+                    tell(document, MyDocument::tr("Some Slides Were Left Out"),
+                         MyDocument::tr("These files appeared in the folder during the export "
                                         "and were left as they were:\n%1")
                              .arg(result.existing.join(QLatin1Char('\n'))));
                 break;

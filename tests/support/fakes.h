@@ -44,7 +44,7 @@ public:
     bool alertOffering(const QString &messageText, const QString &informativeText,
                        const QString &otherButton) override
     {
-        alerts.push_back({ messageText, informativeText, otherButton });
+        alerts.push_back({ messageText, informativeText, otherButton, QString() });
         if (onAlert)
             onAlert();
         if (otherButtonAnswers.empty())
