@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     static QCoreApplication app(*argc, *argv);
     // Qt's image readers complain about every broken picture; the fuzzer makes nothing else.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) { });
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     // One worker: the pictures are tiny, and a single thread keeps runs reproducible.
     QThreadPool::globalInstance()->setMaxThreadCount(1);
     return 0;

@@ -171,7 +171,7 @@ void InstanceDoor::onReadyRead(QLocalSocket *socket)
     if (!in.commitTransaction())
         return; // the rest is still on its way
     socket->setProperty("lanternreelRequestRead", true);
-    m_queue.push_back({socket, paths});
+    m_queue.push_back({ socket, paths });
     // Served from the event loop rather than inside this socket's signal: what it starts may
     // run windows of its own.
     QTimer::singleShot(0, this, &InstanceDoor::serveNext);

@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-
 #include <deque>
 #include <functional>
 #include <optional>

@@ -61,7 +61,7 @@ private:
 
     DocumentController &m_controller;
     QList<QPair<QString, QList<QAction *>>> m_menus; // in menu-bar order
-    QList<QAction *> m_documentActions;              // need a current document
+    QList<QAction *> m_documentActions; // need a current document
     QAction *m_loop = nullptr;
     QAction *m_random = nullptr;
     QList<QMetaObject::Connection> m_following; // to the current show

@@ -24,8 +24,14 @@ public:
     SoundHandler *getSoundHandler() const { return soundHandle.get(); }
     const std::shared_ptr<ImageHandler> &imageHandler() const { return imageHandle; }
     const std::shared_ptr<SoundHandler> &soundHandler() const { return soundHandle; }
-    void setImageHandler(std::shared_ptr<ImageHandler> handler) { imageHandle = std::move(handler); }
-    void setSoundHandler(std::shared_ptr<SoundHandler> handler) { soundHandle = std::move(handler); }
+    void setImageHandler(std::shared_ptr<ImageHandler> handler)
+    {
+        imageHandle = std::move(handler);
+    }
+    void setSoundHandler(std::shared_ptr<SoundHandler> handler)
+    {
+        soundHandle = std::move(handler);
+    }
 
 private:
     std::shared_ptr<ImageHandler> imageHandle;

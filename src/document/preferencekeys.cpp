@@ -9,8 +9,8 @@ namespace lanternreel {
 void registerPreferenceDefaults(PreferenceStore &store)
 {
     store.registerDefaults({
-        {ColorKey, QColor(Qt::black).name(QColor::HexArgb)},
-        {TimerLengthKey, 3},
+        { ColorKey, QColor(Qt::black).name(QColor::HexArgb) },
+        { TimerLengthKey, 3 },
     });
 }
 
@@ -27,8 +27,8 @@ QColor readFullscreenColor(const PreferenceStore &store)
 {
     const QVariant value = store.value(ColorKey);
     QColor color = value.canConvert<QColor>() && value.typeId() == QMetaType::QColor
-                       ? value.value<QColor>()
-                       : QColor::fromString(value.toString());
+        ? value.value<QColor>()
+        : QColor::fromString(value.toString());
     return color.isValid() ? color : QColor(Qt::black);
 }
 

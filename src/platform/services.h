@@ -22,9 +22,9 @@ struct Services
     PreferenceStore *preferences = nullptr;
     Timers *timers = nullptr;
     OpenPanels *openPanels = nullptr;
-    SoundFactory *sounds = nullptr;          // playing sound files
-    MediaLength *mediaLength = nullptr;      // how long a sound file plays
-    Display *display = nullptr;              // the screen a full-screen show takes
+    SoundFactory *sounds = nullptr; // playing sound files
+    MediaLength *mediaLength = nullptr; // how long a sound file plays
+    Display *display = nullptr; // the screen a full-screen show takes
     const ShowFlags *menuFlags = nullptr; // the menu's loop and random items; none reads as off
 };
 

@@ -200,7 +200,7 @@ std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTar
         return std::nullopt;
     TjHandle handle = newDecompressor();
     if (!handle)
-        return JpegDecode{};
+        return JpegDecode {};
     const auto header = readJpegHeader(handle.get(), encoded);
     if (!header)
         return JpegDecode {};
@@ -234,7 +234,7 @@ std::optional<JpegDecode> decodeJpeg(const QByteArray &encoded, QSize uprightTar
                       static_cast<int>(image.bytesPerLine()), height, cmyk ? TJPF_CMYK : rgbFormat,
                       TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS)
         != 0)
-        return JpegDecode{};
+        return JpegDecode {};
     if (cmyk)
         cmykToRgb(image, cmykIsInverted(encoded));
     image = applyOrientation(image, orientation);

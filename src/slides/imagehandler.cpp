@@ -343,7 +343,7 @@ std::vector<ImportItem> folderItems(const QString &folder)
                 ? entry.fileName()
                 : relative + QLatin1Char('/') + entry.fileName();
             if (hasImageExtension(entry.fileName()))
-                items.push_back({folder + QLatin1Char('/') + entryRelative, true});
+                items.push_back({ folder + QLatin1Char('/') + entryRelative, true });
             if (entry.isDir()) {
                 const QString canonical = entry.canonicalFilePath();
                 if (!canonical.isEmpty() && !visited.contains(canonical)) {

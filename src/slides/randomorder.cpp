@@ -3,11 +3,10 @@
 
 #include "platform/log.h"
 
-#include <sys/time.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/time.h>
 
 namespace lanternreel {
 
@@ -18,9 +17,9 @@ uint32_t lastSeed = 0;
 // Waits for the clock's next microsecond so that two calls in a row never share a reading.
 uint32_t seedFromClock()
 {
-    timeval first{};
+    timeval first {};
     gettimeofday(&first, nullptr);
-    timeval now{};
+    timeval now {};
     do {
         gettimeofday(&now, nullptr);
     } while (now.tv_usec == first.tv_usec);
@@ -52,13 +51,15 @@ uint32_t UmLastRandomSeed()
 UmRandomOrderResult UmRandomOrder(int32_t count, int32_t width, uint32_t dataType, Log &log)
 {
     if (count < 0 || count > UmRandomOrderMaxCount) {
-        log.log(QStringLiteral("count: %1 out of bounds: (0-%2)").arg(count).arg(UmRandomOrderMaxCount));
-        return QList<int32_t>{};
+        log.log(QStringLiteral("count: %1 out of bounds: (0-%2)")
+                    .arg(count)
+                    .arg(UmRandomOrderMaxCount));
+        return QList<int32_t> {};
     }
     if (dataType > 2) {
         log.log(QStringLiteral("invalid data type: dataType=0 (NSString), dataType=1 (NSNumber), "
                                "dataType=2 (NSData)"));
-        return QList<int32_t>{};
+        return QList<int32_t> {};
     }
 
     lastSeed = seedFromClock();

@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
-
 #include <cstdint>
 #include <variant>
 

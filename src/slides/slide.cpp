@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
-
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -139,8 +138,7 @@ Slide::Slide(Private, const QString &name, std::shared_ptr<const SlideBytes> byt
     , m_bytes(std::move(bytes))
     , m_size(size)
     , m_storedJpeg(storedJpeg)
-{
-}
+{ }
 
 QImage Slide::pixels(QSize target) const
 {

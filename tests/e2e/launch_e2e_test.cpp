@@ -149,7 +149,7 @@ public:
         process.start(QStringLiteral("xdotool"), arguments);
         if (!process.waitForFinished(10000)) {
             stop(process);
-            return{};
+            return {};
         }
         return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed() };
     }
@@ -163,7 +163,7 @@ public:
     }
     QString titleOf(const QString &window) const
     {
-        return xdotool({QStringLiteral("getwindowname"), window}).output;
+        return xdotool({ QStringLiteral("getwindowname"), window }).output;
     }
     void keys(const QString &window, const QStringList &keys) const
     {

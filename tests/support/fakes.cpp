@@ -10,8 +10,7 @@ class FakeTimers::Handle : public RepeatingTimer
 public:
     explicit Handle(std::shared_ptr<Entry> entry)
         : m_entry(std::move(entry))
-    {
-    }
+    { }
     ~Handle() override { m_entry->active = false; }
     void invalidate() override { m_entry->active = false; }
 

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QStringList>
-
 #include <atomic>
 #include <chrono>
 #include <condition_variable>

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #ifndef LANTERNREEL_TEST_KIND_UNIT
 #include <QApplication>
 #endif

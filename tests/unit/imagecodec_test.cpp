@@ -24,7 +24,6 @@ QImage detailedImage()
     return image;
 }
 
-
 bool near(QRgb pixel, QColor color)
 {
     return std::abs(qRed(pixel) - color.red()) < 40 && std::abs(qGreen(pixel) - color.green()) < 40

@@ -40,7 +40,6 @@ std::unique_ptr<Model> read(const QByteArray &bytes, const Services &services,
     return readShow(buffer, services, why);
 }
 
-
 class ShowFileTest : public ::testing::Test
 {
 protected:

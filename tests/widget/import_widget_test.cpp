@@ -180,7 +180,7 @@ TEST(QtOpenPanelsTest, ChoosesFilesAndFoldersTogether)
         QTimer::singleShot(2000, dialog, &QDialog::reject);
     });
     QtOpenPanels panels;
-    const auto chosen = panels.chooseImages({QStringLiteral("jpg")});
+    const auto chosen = panels.chooseImages({ QStringLiteral("jpg") });
     ASSERT_TRUE(seen);
     ASSERT_TRUE(chosen);
     EXPECT_EQ(*chosen,

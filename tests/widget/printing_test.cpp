@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QPageSetupDialog>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -155,9 +155,8 @@ TEST_F(PrintingTest, ASlideLargerThanThePrintableAreaIsScaledDownToFitIt)
         printer.setPageMargins(QMarginsF(90, 120, 20, 30), QPageLayout::Point);
         QImage picture(size, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        QPainter(&picture).fillRect(QRect(QPoint(size.width() * 9 / 10, size.height() * 9 / 10),
-                                          size),
-                                    Qt::blue);
+        QPainter(&picture).fillRect(
+            QRect(QPoint(size.width() * 9 / 10, size.height() * 9 / 10), size), Qt::blue);
         document->getImageHandler()->appendSlide(
             Slide::fromImage(QStringLiteral("photo.png"), picture));
 

@@ -116,9 +116,9 @@ protected:
     // Makes the window from the layout named by windowNibName(); the framework then calls
     // windowControllerDidLoadNib().
     virtual void loadWindow(DocumentWindow *window) = 0;
-    virtual void windowControllerDidLoadNib() {}
+    virtual void windowControllerDidLoadNib() { }
     // The framework saved the document under a new name (setFileName alone does not call it).
-    virtual void fileNameDidChange() {}
+    virtual void fileNameDidChange() { }
 
 private:
     void setSaving(bool saving);

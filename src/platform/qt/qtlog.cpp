@@ -2,7 +2,6 @@
 #include "qtlog.h"
 
 #include <QtGlobal>
-
 #include <cstdio>
 
 namespace lanternreel {
