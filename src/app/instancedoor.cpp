@@ -18,7 +18,7 @@ namespace {
 const QString Greeting = QStringLiteral("lanternreel-open-files-1");
 constexpr int ConnectTimeoutMs = 2000;
 // A request is a list of paths; anything this large is not one.
-constexpr qint64 MaxRequestBytes = 8 * 1024 * 1024;
+constexpr qint64 MaxRequestBytes = qint64 { 8 } * 1024 * 1024;
 // The least a path takes in a request: its length field.
 constexpr qint64 MinPathBytes = 4;
 
@@ -36,7 +36,7 @@ bool isPrivateFolder(const QString &path)
 // when missing; nothing when neither can be trusted (someone else made it first, say).
 QString doorFolder()
 {
-    const QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+    QString runtime = QDir::cleanPath(qEnvironmentVariable("XDG_RUNTIME_DIR"));
     if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
         return runtime;
     const QString own = QStringLiteral("%1/lanternreel-%2").arg(QDir::tempPath()).arg(getuid());
@@ -201,7 +201,7 @@ void InstanceDoor::serveNext()
     });
 }
 
-void InstanceDoor::answer(QPointer<QLocalSocket> socket, int reply)
+void InstanceDoor::answer(const QPointer<QLocalSocket> &socket, int reply)
 {
     if (socket && socket->state() == QLocalSocket::ConnectedState) {
         QDataStream out(socket.data());

@@ -51,7 +51,7 @@ private:
     void onNewConnection();
     void onReadyRead(QLocalSocket *socket);
     void serveNext();
-    void answer(QPointer<QLocalSocket> socket, int reply);
+    void answer(const QPointer<QLocalSocket> &socket, int reply);
 
     QString m_name;
     Handler m_handler;

@@ -250,7 +250,8 @@ void SlideStrip::dragEnterEvent(QDragEnterEvent *event)
 void SlideStrip::dragMoveEvent(QDragMoveEvent *event)
 {
     // Scrolls the strip when the drag nears either end.
-    QAbstractItemView::dragMoveEvent(event);
+    // QListView's own would move items about inside the view; the model moves the slides.
+    QAbstractItemView::dragMoveEvent(event); // NOLINT(bugprone-parent-virtual-call)
     if (!stripModel() || stripModel()->draggedRows(event->mimeData()).empty()) {
         event->ignore();
         showDropRow(-1);

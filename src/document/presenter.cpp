@@ -120,13 +120,14 @@ void Presenter::refresh()
     const int32_t soundIndex = sounds.isPlaying() ? sounds.returnSoundIndex() : -1;
     if (soundIndex >= 0 && soundIndex < sounds.numSounds()) {
         const auto &lengths = sounds.returnSoundLengths();
-        int64_t left = SoundHandler::secondsOfTimeString(lengths[size_t(soundIndex)]) * 1000
+        int64_t left
+            = int64_t { SoundHandler::secondsOfTimeString(lengths[size_t(soundIndex)]) } * 1000
             - sounds.playingFor();
         left = std::max<int64_t>(0, left);
         // The sounds after it that can play; the soundtrack skips the others.
         for (int32_t i = soundIndex + 1; i < sounds.numSounds(); ++i) {
             if (sounds.returnSounds()[size_t(i)]->canPlay())
-                left += SoundHandler::secondsOfTimeString(lengths[size_t(i)]) * 1000;
+                left += int64_t { SoundHandler::secondsOfTimeString(lengths[size_t(i)]) } * 1000;
         }
         soundtrackLeft = tr("Soundtrack: %1 left").arg(timeLeft(left));
         playing = tr("Playing: %1").arg(sounds.returnSoundNames()[size_t(soundIndex)]);

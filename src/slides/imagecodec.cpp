@@ -114,7 +114,7 @@ void cmykToRgb(QImage &image, bool inverted)
     for (int y = 0; y < image.height(); ++y) {
         uchar *line = image.scanLine(y);
         for (int x = 0; x < image.width(); ++x) {
-            uchar *p = line + 4 * x;
+            uchar *p = line + ptrdiff_t { 4 } * x;
             int c = p[0], m = p[1], yellow = p[2], k = p[3];
             if (!inverted) {
                 c = 255 - c;
@@ -249,7 +249,8 @@ void limitQtAllocations()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        QImageReader::setAllocationLimit(static_cast<int>(MaxDecodedBytes / (1024 * 1024)));
+        QImageReader::setAllocationLimit(
+            static_cast<int>(MaxDecodedBytes / (int64_t { 1024 } * 1024)));
     });
 }
 
