@@ -607,6 +607,11 @@ With --export-video or --export-slides, the show file given is exported without 
         <source>Fit Interval to Soundtrack</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Edit menu: &quot;Undo&quot; or &quot;Redo&quot;, then the step it takes back or does again</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>lanternreel::MyDocument</name>

@@ -417,7 +417,7 @@ With --export-video or --export-slides, the show file given is exported without 
     </message>
     <message>
         <source>Export…</source>
-        <translation>Exportieren …</translation>
+        <translation>Exportieren…</translation>
     </message>
 </context>
 <context>
@@ -598,15 +598,20 @@ With --export-video or --export-slides, the show file given is exported without 
     </message>
     <message>
         <source>Export &amp;Video…</source>
-        <translation>&amp;Video exportieren …</translation>
+        <translation>&amp;Video exportieren…</translation>
     </message>
     <message>
         <source>Export Sli&amp;des…</source>
-        <translation>&amp;Dias exportieren …</translation>
+        <translation>&amp;Dias exportieren…</translation>
     </message>
     <message>
         <source>Fit Interval to Soundtrack</source>
         <translation>Intervall an Tonspur anpassen</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>Edit menu: &quot;Undo&quot; or &quot;Redo&quot;, then the step it takes back or does again</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -753,7 +758,7 @@ With --export-video or --export-slides, the show file given is exported without 
     </message>
     <message>
         <source>Locate…</source>
-        <translation>Suchen …</translation>
+        <translation>Suchen…</translation>
     </message>
     <message>
         <source>The slideshow has no slides to fit to the soundtrack. Import images first.</source>

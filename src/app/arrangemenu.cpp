@@ -71,7 +71,8 @@ void MainMenu::followCurrentUndo()
     auto follow = [&](QAction *item, const QString &title, bool can, const QString &text,
                       auto canChanged, auto textChanged) {
         auto retitle = [item, title](const QString &what) {
-            item->setText(what.isEmpty() ? title : title + QLatin1Char(' ') + what);
+            //: Edit menu: "Undo" or "Redo", then the step it takes back or does again
+            item->setText(what.isEmpty() ? title : MainMenu::tr("%1 %2").arg(title, what));
         };
         item->setEnabled(can);
         retitle(text);

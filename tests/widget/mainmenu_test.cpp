@@ -3,7 +3,9 @@
 #include "app/translations.h"
 #include "document/mydocument.h"
 #include "document/show.h"
+#include "fakedocumentpanels.h"
 #include "fakes.h"
+#include "jobwaits.h"
 #include "platform/qt/documentcontroller.h"
 #include "slides/imagehandler.h"
 #include "testslides.h"
@@ -13,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QWindow>
@@ -251,4 +254,19 @@ TEST_F(MainMenuTest, GermanMenusTranslateEveryItemAndStillWork)
     german.randomItem()->trigger();
     EXPECT_TRUE(loop(document));
     EXPECT_TRUE(document->getImageHandler()->isRandom());
+
+    // The show file's type is a name, not a text to translate: a German save must write the
+    // show, and a German open must read it back, flags and all.
+    QTemporaryDir folder;
+    FakeDocumentPanels panels;
+    panels.saveAsAnswer = folder.filePath(QStringLiteral("Urlaub.lrshow"));
+    germanController.setPanels(&panels);
+    const auto noPanels = qScopeGuard([&] { germanController.setPanels(nullptr); });
+    document->getImageHandler()->appendSlide(makeSlide(QStringLiteral("a.jpg")));
+    ASSERT_TRUE(saveAsNow(germanController, document));
+    MyDocument *reopened = openNow(germanController, *panels.saveAsAnswer);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->getImageHandler()->numImages(), 1);
+    EXPECT_TRUE(loop(reopened));
+    EXPECT_TRUE(reopened->getImageHandler()->isRandom());
 }

@@ -24,7 +24,10 @@ constexpr int MaxRecent = 10;
 DocumentController::DocumentController(Factory factory, QObject *parent)
     : QObject(parent)
     , m_factory(std::move(factory))
-    , m_typeName(tr("Lanternreel Show"))
+    // The type is a name the documents' readers and writers know, in every language; only the
+    // file dialogs' filter shows its translation.
+    , m_typeName(QStringLiteral("Lanternreel Show"))
+    , m_typeLabel(tr("Lanternreel Show"))
     , m_extension(QStringLiteral("lrshow"))
 {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
@@ -48,12 +51,13 @@ DocumentController::~DocumentController()
 void DocumentController::setDocumentType(const QString &typeName, const QString &extension)
 {
     m_typeName = typeName;
+    m_typeLabel = typeName;
     m_extension = extension;
 }
 
 QString DocumentController::fileFilter() const
 {
-    return QStringLiteral("%1 (*.%2)").arg(m_typeName, m_extension);
+    return QStringLiteral("%1 (*.%2)").arg(m_typeLabel, m_extension);
 }
 
 Document *DocumentController::openUntitledDocumentAndDisplay()

@@ -123,6 +123,7 @@ private:
 
     Factory m_factory;
     QString m_typeName;
+    QString m_typeLabel;
     QString m_extension;
     DocumentPanels *m_panels = nullptr;
     std::function<void(DocumentWindow *)> m_windowHook;
