@@ -39,7 +39,7 @@ shoot main-window "$window"
 # The Slideshow menu, open.
 xdotool key --window "$window" alt+s
 sleep 1
-import -window root -crop 520x440+170+60 +repage -strip -depth 8 -colors 256 \
+import -window root -crop 700x480+170+60 +repage -strip -depth 8 -colors 256 \
   "PNG8:$out/slideshow-menu.png"
 xdotool key Escape
 sleep 0.5
