@@ -41,6 +41,7 @@ public:
 
     void beep() override { }
     void alert(const QString &, const QString &, const QString &) override { }
+    bool alertOffering(const QString &, const QString &, const QString &) override { return false; }
     void log(const QString &) override { }
     void out(const QString &) override { }
     std::unique_ptr<Sound> makeSound(const QString &path) override
