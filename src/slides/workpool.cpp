@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workpool.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QThreadPool>
 #include <sys/resource.h>
@@ -21,6 +22,13 @@ QThreadPool *workPool()
     static QThreadPool pool;
     static const bool sized = [] {
         pool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+        // Work still running when the program ends would otherwise run on into the exit
+        // handlers, after Qt's own statics (the pool that image scaling borrows) are gone, and
+        // hang the exit. It is finished while the application is still there.
+        qAddPostRoutine([] {
+            workPool()->clear();
+            workPool()->waitForDone();
+        });
         return true;
     }();
     (void)sized;
