@@ -56,10 +56,10 @@ std::vector<std::string> split(const std::string &text, char by)
 }
 
 // "Right", "ctrl+s", "ctrl+shift+s": modifiers, then one key, by their X names.
-bool pressKey(Display *display, const std::string &spec)
+bool pressKey(Display *display, const std::string &keys)
 {
     std::vector<KeyCode> codes;
-    for (const std::string &part : split(spec, '+')) {
+    for (const std::string &part : split(keys, '+')) {
         std::string name = part;
         if (name == "ctrl")
             name = "Control_L";
