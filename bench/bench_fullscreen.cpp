@@ -210,19 +210,3 @@ BENCHMARK(BM_EditsInALongShow)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // A 1920x1080 screen without a display server, and preferences that touch nothing of the
-    // user's.
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" LANTERNREEL_OFFSCREEN_CONFIG);
-    QTemporaryDir settings;
-    qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
