@@ -35,12 +35,8 @@ top=$(mktemp -d -p "${FIRST_PICTURE_TMP:-/var/tmp}")
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; kill "$wm" 2>/dev/null || true; rm -rf "$top"' EXIT
 
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 300); do
-  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-  sleep 0.1
-done
+source "$here/../scripts/openbox.sh"
+start_openbox
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }

@@ -40,12 +40,8 @@ stop_all() {
 }
 trap 'stop_all; kill "$wm" 2>/dev/null || true; rm -rf "$top"' EXIT
 
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 300); do
-  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-  sleep 0.1
-done
+source "$here/../scripts/openbox.sh"
+start_openbox
 
 # until SECONDS COMMAND...: polls until COMMAND succeeds.
 until_true() {

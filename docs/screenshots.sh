@@ -7,12 +7,8 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 out=$(cd "$(dirname "$0")" && pwd)
 export XDG_RUNTIME_DIR=$(mktemp -d) XDG_CONFIG_HOME=$(mktemp -d)
-openbox >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 300); do
-  xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW && break
-  sleep 0.1
-done
+source "$out/../scripts/openbox.sh"
+start_openbox
 "$build/src/lanternreel" "$build/demo/demo.lrshow" >/dev/null 2>&1 &
 program=$!
 trap 'kill $program $wm 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"' EXIT
