@@ -50,8 +50,13 @@ panel=$(xdotool search --onlyvisible --name '^Soundtrack' | head -1)
 xdotool windowactivate --sync "$window"
 xdotool key --window "$window" ctrl+shift+i
 sleep 1
-info=$(xdotool search --onlyvisible --name '^Slideshow Info$' | head -1)
-[ -n "$info" ] && shoot slideshow-info "$info"
+info=
+for _ in $(seq 50); do
+  info=$(xdotool search --onlyvisible --name '^Slideshow Info' 2>/dev/null | head -1) || true
+  [ -n "$info" ] && break
+  sleep 0.1
+done
+if [ -n "$info" ]; then shoot slideshow-info "$info"; else echo "no information panel" >&2; fi
 
 # Full screen, scaled down to the size of the other pictures.
 xdotool key Escape
